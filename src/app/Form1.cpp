@@ -1,0 +1,214 @@
+#include "app/Form1.h"
+
+#include "app/ScreenText.h"
+#include "app/SelectorComboBox.h"
+#include "app/StatusTexts.h"
+#include "dictionary/Catalogue.h"
+#include "dictionary/Dictionary.h"
+#include "dictionary/FileError.h"
+#include "ui/Captions.h"
+#include "ui/Form1Captions.h"
+#include "ui/ProgressBar.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QEvent>
+#include <QFileInfo>
+#include <QLabel>
+#include <QMessageBox>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QStringListModel>
+#include <QTextBlock>
+#include <QTimer>
+
+#include <algorithm>
+#include <climits>
+
+namespace {
+
+// Lines of a pane as the user counts them: a last line left empty by a final
+// line break is not a line, and an empty pane has none.
+qsizetype paneLineCount(const QPlainTextEdit *pane)
+{
+    const QTextDocument *document = pane->document();
+    if (document->isEmpty())
+        return 0;
+    const qsizetype blocks = document->blockCount();
+    return document->lastBlock().length() <= 1 ? blocks - 1 : blocks;
+}
+
+int clampToInt(std::size_t value)
+{
+    return static_cast<int>(std::min<std::size_t>(value, INT_MAX));
+}
+
+} // namespace
+
+Form1::Form1(const QString &appFolder, QWidget *parent) : QMainWindow(parent), AppFolder(appFolder)
+{
+    setObjectName(QStringLiteral("Form1"));
+    createControls();
+    createMenus();
+    createContextMenus();
+    applyCaptions(this, form1Captions(), Language::Italian);
+    applyHints(this, form1Hints(), Language::Italian);
+    FormCreate();
+}
+
+Language Form1::language() const
+{
+    return Panel1->text() == QStringLiteral("RICERCHE") ? Language::Italian : Language::English;
+}
+
+QString Form1::dictionaryPath(const QString &fileName) const
+{
+    return AppFolder + QStringLiteral("dizionari/") + fileName;
+}
+
+void Form1::FormCreate()
+{
+    CatalogFileName = QString::fromLatin1(zelvora::CatalogFileName);
+    if (loadCatalogue() && loadTermList(zelvora::TermRepeats::Keep))
+        writeStatusLine();
+    writeCursorLabels();
+    RxRichEdit2->clear();
+}
+
+bool Form1::loadCatalogue()
+{
+    ComboBox1->clear();
+    ComboBox4->clear();
+    ComboBox5->clear();
+    std::vector<std::string> lines;
+    try {
+        lines = zelvora::readCatalogue(toLocalPath(AppFolder + CatalogFileName));
+    } catch (const zelvora::FileError &error) {
+        showFileError(error);
+        return false;
+    }
+    const QStringList catalogue = toScreen(lines);
+    ComboBox1->addItems(catalogue);
+    ComboBox4->addItems(catalogue);
+    ComboBox5->addItems(catalogue);
+
+    const QString defaultName = QString::fromLatin1(zelvora::DefaultDictionaryName);
+    ComboBox1->setEditText(defaultName);
+    CurrentDictPath = dictionaryPath(defaultName);
+
+    ComboBox6->clear();
+    ComboBox6->addItems(toScreen(zelvora::italianDictionaries(lines)));
+    return true;
+}
+
+bool Form1::loadTermList(zelvora::TermRepeats repeats, const zelvora::EntryProgress &progress)
+{
+    std::vector<std::string> terms;
+    try {
+        zelvora::readTerms(toLocalPath(CurrentDictPath), repeats, terms, progress);
+    } catch (const zelvora::FileError &error) {
+        setTermList(terms);
+        showFileError(error);
+        return false;
+    }
+    setTermList(terms);
+    showFirstTerm();
+    return true;
+}
+
+void Form1::ComboBox1Change()
+{
+    ProgressBar1->setValue(0);
+    setTermList({});
+    CurrentDictPath = dictionaryPath(ComboBox1->currentText());
+    const QFileInfo file(CurrentDictPath);
+    if (!file.exists() || file.isDir())
+        return;
+
+    std::size_t entries = 0;
+    try {
+        entries = zelvora::countEntries(toLocalPath(CurrentDictPath));
+    } catch (const zelvora::FileError &error) {
+        showFileError(error);
+        return;
+    }
+    ProgressBar1->setMaximum(clampToInt(entries));
+    const bool loaded = loadTermList(zelvora::TermRepeats::DropConsecutive,
+                                     [this](std::size_t read) { ProgressBar1->setValue(clampToInt(read)); });
+    if (!loaded)
+        return;
+    writeStatusLine();
+    ComboBox2->setFocus();
+}
+
+void Form1::setTermList(const std::vector<std::string> &terms)
+{
+    termList->setStringList(toScreen(terms));
+}
+
+void Form1::showFirstTerm()
+{
+    ComboBox2->setEditText(termList->rowCount() > 1 ? termList->index(1).data().toString() : QString());
+}
+
+void Form1::writeStatusLine()
+{
+    qsizetype dictionaries = 0;
+    for (int i = 0; i < ComboBox1->count(); ++i)
+        if (!zelvora::isSeparator(fromScreen(ComboBox1->itemText(i))))
+            ++dictionaries;
+    GradButton4->setText(statusLine(language(), dictionaries, termList->rowCount()));
+}
+
+void Form1::writeLineCounter()
+{
+    Panel2->setText(lineCounter(language(), paneLineCount(RxRichEdit2)));
+}
+
+void Form1::writeCursorLabels()
+{
+    const QTextCursor cursor = RxRichEdit2->textCursor();
+    const QTextBlock line = cursor.block();
+    const CursorLabels labels =
+        cursorLabels(language(), line.blockNumber() + 1, cursor.positionInBlock() + 1, line.length() - 1);
+    GradButton1->setText(labels.row);
+    GradButton2->setText(labels.column);
+    GradButton3->setText(labels.lineLength);
+}
+
+void Form1::showFileError(const zelvora::FileError &error)
+{
+    const bool italian = language() == Language::Italian;
+    QMessageBox::critical(this, italian ? QStringLiteral("Errore") : QStringLiteral("Error"),
+                          (italian ? QStringLiteral("Impossibile leggere il file\n%1\n\n%2")
+                                   : QStringLiteral("Cannot read the file\n%1\n\n%2"))
+                              .arg(fromLocalPath(error.path()), QString::fromLocal8Bit(error.reason().c_str())));
+}
+
+void Form1::Button4Click()
+{
+    close();
+}
+
+void Form1::CheckBox1Click()
+{
+    RxRichEdit2->setLineWrapMode(CheckBox1->isChecked() ? QPlainTextEdit::WidgetWidth : QPlainTextEdit::NoWrap);
+}
+
+void Form1::changeEvent(QEvent *event)
+{
+    QMainWindow::changeEvent(event);
+    // The main window is always maximised: a restore puts it back at once.
+    if (event->type() == QEvent::WindowStateChange && isVisible() &&
+        !(windowState() & (Qt::WindowMaximized | Qt::WindowMinimized | Qt::WindowFullScreen)))
+        QTimer::singleShot(0, this, [this] { setWindowState(windowState() | Qt::WindowMaximized); });
+}
+
+void Form1::showEvent(QShowEvent *event)
+{
+    QMainWindow::showEvent(event);
+    if (!shownOnce) {
+        shownOnce = true;
+        ComboBox2->setFocus();
+    }
+}

@@ -1,0 +1,100 @@
+#pragma once
+
+#include "dictionary/Dictionary.h"
+#include "ui/Language.h"
+
+#include <QMainWindow>
+
+#include <string>
+#include <vector>
+
+class ProgressBar;
+class QAction;
+class QCheckBox;
+class QComboBox;
+class QLabel;
+class QMenu;
+class QPlainTextEdit;
+class QPushButton;
+class QStringListModel;
+class QToolButton;
+class SelectorComboBox;
+
+namespace zelvora {
+class FileError;
+}
+
+// The main window: the dictionary selector, the term box, the panes, the
+// status bar and the state that every operation shares.
+class Form1 : public QMainWindow {
+    Q_OBJECT
+public:
+    // appFolder is the program folder, ending with "/".
+    explicit Form1(const QString &appFolder, QWidget *parent = nullptr);
+
+    const QString &appFolder() const { return AppFolder; }
+    const QString &currentDictPath() const { return CurrentDictPath; }
+    Language language() const;
+
+    // Reloads the term list from the dictionary the selector names.
+    void ComboBox1Change();
+
+protected:
+    void changeEvent(QEvent *event) override;
+    void showEvent(QShowEvent *event) override;
+
+private:
+    void createControls();
+    void createMenus();
+    void createContextMenus();
+    void FormCreate();
+    bool loadCatalogue();
+    bool loadTermList(zelvora::TermRepeats repeats, const zelvora::EntryProgress &progress = {});
+
+    void Button4Click();
+    void CheckBox1Click();
+
+    void setTermList(const std::vector<std::string> &terms);
+    void showFirstTerm();
+    void writeStatusLine();
+    void writeLineCounter();
+    void writeCursorLabels();
+    void showFileError(const zelvora::FileError &error);
+
+    QString dictionaryPath(const QString &fileName) const;
+
+    // Shared state.
+    QString AppFolder;
+    QString CatalogFileName;
+    QString CurrentDictPath;
+    bool shownOnce = false;
+
+    // Controls.
+    SelectorComboBox *ComboBox1 = nullptr;
+    ProgressBar *ProgressBar1 = nullptr;
+    QComboBox *ComboBox2 = nullptr;
+    QStringListModel *termList = nullptr;
+    QPushButton *Button1 = nullptr;
+    QPlainTextEdit *RxRichEdit2 = nullptr;
+    QPlainTextEdit *RxRichEdit1 = nullptr;
+    QPushButton *Button8 = nullptr;
+    QPushButton *Button18 = nullptr;
+    QPushButton *Button19 = nullptr;
+    QPushButton *Button4 = nullptr;
+    QToolButton *Image1 = nullptr;
+    QToolButton *Image2 = nullptr;
+    QCheckBox *CheckBox1 = nullptr;
+    QLabel *GradButton4 = nullptr;
+    QLabel *Panel2 = nullptr;
+    QLabel *GradButton1 = nullptr;
+    QLabel *GradButton2 = nullptr;
+    QLabel *GradButton3 = nullptr;
+    QLabel *Panel1 = nullptr;
+    QLabel *Label1 = nullptr;
+    QLabel *Label3 = nullptr;
+    QComboBox *ComboBox4 = nullptr;
+    QComboBox *ComboBox5 = nullptr;
+    QComboBox *ComboBox6 = nullptr;
+    QMenu *PopupMenu1 = nullptr;
+    QMenu *PopupMenu2 = nullptr;
+};

@@ -1,0 +1,35 @@
+#pragma once
+
+#include <QString>
+
+#include <memory>
+
+class Form1;
+class Form2;
+class Form3;
+class Form4;
+class Form7;
+
+// The program's five windows, created in their fixed order; they live as long
+// as the program. The main window runs its start-up sequence as it is created.
+class Program {
+public:
+    // appFolder is the program folder, ending with "/".
+    explicit Program(const QString &appFolder);
+    ~Program();
+    Program(const Program &) = delete;
+    Program &operator=(const Program &) = delete;
+
+    Form1 *form1() const { return form1_.get(); }
+    Form2 *form2() const { return form2_; }
+    Form3 *form3() const { return form3_; }
+    Form4 *form4() const { return form4_; }
+    Form7 *form7() const { return form7_; }
+
+private:
+    std::unique_ptr<Form1> form1_;
+    Form2 *form2_;
+    Form3 *form3_;
+    Form4 *form4_;
+    Form7 *form7_;
+};

@@ -1,0 +1,35 @@
+#include "app/ScreenText.h"
+
+#include "dictionary/Cp1252.h"
+
+#include <QFile>
+
+QString toScreen(const std::string &bytes)
+{
+    return QString::fromStdU16String(zelvora::decodeCp1252(bytes));
+}
+
+QStringList toScreen(const std::vector<std::string> &lines)
+{
+    QStringList list;
+    list.reserve(static_cast<qsizetype>(lines.size()));
+    for (const std::string &line : lines)
+        list.append(toScreen(line));
+    return list;
+}
+
+std::string fromScreen(const QString &text)
+{
+    return zelvora::encodeCp1252(std::u16string_view(reinterpret_cast<const char16_t *>(text.utf16()),
+                                                     static_cast<std::size_t>(text.size())));
+}
+
+std::string toLocalPath(const QString &path)
+{
+    return QFile::encodeName(path).toStdString();
+}
+
+QString fromLocalPath(const std::string &path)
+{
+    return QFile::decodeName(QByteArray::fromStdString(path));
+}

@@ -1,0 +1,18 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+#include <string>
+#include <vector>
+
+// The one crossing between the engine's Windows-1252 bytes and the screen's text.
+
+QString toScreen(const std::string &bytes);
+QStringList toScreen(const std::vector<std::string> &lines);
+// A character Windows-1252 cannot hold becomes '?'.
+std::string fromScreen(const QString &text);
+
+// File names go to the system in its own encoding, not in Windows-1252.
+std::string toLocalPath(const QString &path);
+QString fromLocalPath(const std::string &path);

@@ -1,0 +1,20 @@
+#pragma once
+
+#include "ui/Language.h"
+
+#include <QString>
+
+// The texts of the status bar. The searches read the definition count back out
+// of the status line, so its shape must stay as it is in both languages.
+
+QString statusLine(Language language, qsizetype dictionaries, qsizetype definitions);
+QString lineCounter(Language language, qsizetype lines);
+
+struct CursorLabels {
+    QString row;
+    QString column;
+    QString lineLength;
+};
+
+// Row and column count from 1; lineLength is the number of characters in the row.
+CursorLabels cursorLabels(Language language, qsizetype row, qsizetype column, qsizetype lineLength);

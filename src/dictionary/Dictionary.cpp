@@ -1,0 +1,42 @@
+#include "dictionary/Dictionary.h"
+
+#include "dictionary/LineReader.h"
+
+namespace zelvora {
+
+namespace {
+constexpr std::size_t ProgressStep = 4096;
+} // namespace
+
+std::size_t countEntries(const std::string &path)
+{
+    LineReader reader(path);
+    std::size_t count = 0;
+    do {
+        reader.skipLine();
+        reader.skipLine();
+        ++count;
+    } while (!reader.atEnd());
+    return count;
+}
+
+void readTerms(const std::string &path, TermRepeats repeats, std::vector<std::string> &terms,
+               const EntryProgress &progress)
+{
+    LineReader reader(path);
+    std::size_t entries = 0;
+    do {
+        std::string term = reader.readLine();
+        const bool repeated = terms.empty() ? term.empty() : term == terms.back();
+        if (repeats == TermRepeats::Keep || !repeated)
+            terms.push_back(std::move(term));
+        reader.skipLine();
+        ++entries;
+        if (progress && entries % ProgressStep == 0)
+            progress(entries);
+    } while (!reader.atEnd());
+    if (progress)
+        progress(entries);
+}
+
+} // namespace zelvora

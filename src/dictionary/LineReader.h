@@ -1,0 +1,41 @@
+#pragma once
+
+#include <cstddef>
+#include <string>
+#include <vector>
+
+namespace zelvora {
+
+// Reads a Windows-1252 text file line by line through a fixed buffer.
+// A CR ends a line and a LF right after it goes with it; a LF on its own stays
+// in the line. A Ctrl+Z byte ends the file. Lines are returned exactly as stored.
+class LineReader {
+public:
+    // Throws FileError when the file cannot be opened.
+    explicit LineReader(const std::string &path, std::size_t bufferSize = 1 << 20);
+    ~LineReader();
+    LineReader(const LineReader &) = delete;
+    LineReader &operator=(const LineReader &) = delete;
+
+    // True when no byte is left or the next byte is Ctrl+Z.
+    bool atEnd();
+    // The next line without its end; the empty string at end of file.
+    std::string readLine();
+    // Passes over the next line without keeping it, however long it is.
+    void skipLine();
+
+    const std::string &path() const { return path_; }
+
+private:
+    template <typename Sink> void scanLine(Sink &&sink);
+    bool fill();
+
+    std::string path_;
+    int fd_ = -1;
+    std::vector<char> buffer_;
+    std::size_t pos_ = 0;
+    std::size_t end_ = 0;
+    bool eof_ = false;
+};
+
+} // namespace zelvora

@@ -1,0 +1,9 @@
+#pragma once
+
+#include "ui/Captions.h"
+
+#include <span>
+
+// The texts of the main window in Italian and English.
+std::span<const CaptionRow> form1Captions();
+std::span<const CaptionRow> form1Hints();
