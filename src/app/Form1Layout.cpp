@@ -32,6 +32,7 @@ QPlainTextEdit *pane(const char *name, QWidget *parent)
 {
     auto *edit = named(new QPlainTextEdit(parent), name);
     QFont font = QFontDatabase::systemFont(QFontDatabase::FixedFont);
+    font.setFamilies({QStringLiteral("DejaVu Sans Mono"), QStringLiteral("Liberation Mono"), font.family()});
     font.setPointSize(11);
     edit->setFont(font);
     return edit;

@@ -1,0 +1,79 @@
+// The program's start-up: the five windows created, the catalogue and the
+// default dictionary read into the term list, then everything destroyed.
+
+#include "GeneratedDictionary.h"
+
+#include "app/Form1.h"
+#include "app/Program.h"
+
+#include <QApplication>
+
+#include <benchmark/benchmark.h>
+
+namespace {
+
+QtMessageHandler qtMessageHandler = nullptr;
+
+// The offscreen platform warns about size hints on every window it shows.
+void withoutSizeHintWarnings(QtMsgType type, const QMessageLogContext &context, const QString &message)
+{
+    if (!message.contains(QLatin1String("propagateSizeHints()")))
+        qtMessageHandler(type, context, message);
+}
+
+QString programFolder(std::size_t entries)
+{
+    return QString::fromStdString(zelvora::bench::generatedProgramFolder(entries));
+}
+
+void startup(benchmark::State &state, std::size_t entries)
+{
+    const QString folder = programFolder(entries);
+    for (auto _ : state) {
+        Program program(folder);
+        benchmark::DoNotOptimize(program.form1());
+    }
+}
+
+// Start-up, then the main window shown and laid out. The term box must not
+// measure its items, so this should cost about the same for any dictionary.
+void firstShow(benchmark::State &state, std::size_t entries)
+{
+    const QString folder = programFolder(entries);
+    for (auto _ : state) {
+        Program program(folder);
+        program.form1()->show();
+        QCoreApplication::processEvents();
+    }
+}
+
+void BM_StartupLarge(benchmark::State &state) { startup(state, 200'000); }
+void BM_StartupSmall(benchmark::State &state) { startup(state, 100); }
+void BM_FirstShowLarge(benchmark::State &state) { firstShow(state, 200'000); }
+void BM_FirstShowSmall(benchmark::State &state) { firstShow(state, 100); }
+
+} // namespace
+
+BENCHMARK(BM_StartupLarge)->Unit(benchmark::kMillisecond)->Iterations(5)->UseRealTime();
+BENCHMARK(BM_StartupSmall)->Unit(benchmark::kMillisecond)->Iterations(20)->UseRealTime();
+BENCHMARK(BM_FirstShowLarge)->Unit(benchmark::kMillisecond)->Iterations(5)->UseRealTime();
+BENCHMARK(BM_FirstShowSmall)->Unit(benchmark::kMillisecond)->Iterations(20)->UseRealTime();
+
+int main(int argc, char **argv)
+{
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    qtMessageHandler = qInstallMessageHandler(withoutSizeHintWarnings);
+    benchmark::Initialize(&argc, argv);
+    if (benchmark::ReportUnrecognizedArguments(argc, argv))
+        return 1;
+    // Qt's one-time costs (style, fonts, platform) belong to no benchmark.
+    {
+        Program warmUp(programFolder(100));
+        warmUp.form1()->show();
+        QCoreApplication::processEvents();
+    }
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}
