@@ -6,7 +6,11 @@
 
 QString toScreen(const std::string &bytes)
 {
-    return QString::fromStdU16String(zelvora::decodeCp1252(bytes));
+    QString text(static_cast<qsizetype>(bytes.size()), Qt::Uninitialized);
+    QChar *out = text.data();
+    for (const char byte : bytes)
+        *out++ = QChar(zelvora::decodeCp1252(static_cast<unsigned char>(byte)));
+    return text;
 }
 
 QStringList toScreen(const std::vector<std::string> &lines)

@@ -15,13 +15,6 @@ constexpr std::array<char16_t, 32> HighControlBlock = {
     0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178,
 };
 
-char16_t decodeByte(unsigned char byte)
-{
-    if (byte >= 0x80 && byte <= 0x9F)
-        return HighControlBlock[byte - 0x80];
-    return byte;
-}
-
 bool isHighSurrogate(char16_t c) { return c >= 0xD800 && c <= 0xDBFF; }
 bool isLowSurrogate(char16_t c) { return c >= 0xDC00 && c <= 0xDFFF; }
 
@@ -37,11 +30,18 @@ char encodeChar(char16_t c)
 
 } // namespace
 
+char16_t decodeCp1252(unsigned char byte)
+{
+    if (byte >= 0x80 && byte <= 0x9F)
+        return HighControlBlock[byte - 0x80];
+    return byte;
+}
+
 std::u16string decodeCp1252(std::string_view bytes)
 {
     std::u16string text(bytes.size(), u'\0');
     for (std::size_t i = 0; i < bytes.size(); ++i)
-        text[i] = decodeByte(static_cast<unsigned char>(bytes[i]));
+        text[i] = decodeCp1252(static_cast<unsigned char>(bytes[i]));
     return text;
 }
 

@@ -45,13 +45,18 @@ bool LineReader::fill()
         pos_ = 0;
         end_ = static_cast<std::size_t>(n);
         eof_ = n == 0;
-        return !eof_;
+        // A Ctrl+Z ends the file: nothing after it is ever delivered.
+        if (const void *ctrlZ = std::memchr(buffer_.data(), CtrlZ, end_)) {
+            end_ = static_cast<std::size_t>(static_cast<const char *>(ctrlZ) - buffer_.data());
+            eof_ = true;
+        }
+        return pos_ < end_;
     }
 }
 
 bool LineReader::atEnd()
 {
-    return !fill() || buffer_[pos_] == CtrlZ;
+    return !fill();
 }
 
 template <typename Sink> void LineReader::scanLine(Sink &&sink)
@@ -59,16 +64,12 @@ template <typename Sink> void LineReader::scanLine(Sink &&sink)
     while (fill()) {
         const char *start = buffer_.data() + pos_;
         const std::size_t available = end_ - pos_;
-        const char *stop = start;
-        const char *const limit = start + available;
-        while (stop != limit && *stop != CR && *stop != CtrlZ)
-            ++stop;
-        sink(start, static_cast<std::size_t>(stop - start));
-        pos_ += static_cast<std::size_t>(stop - start);
-        if (stop == limit)
+        const auto *cr = static_cast<const char *>(std::memchr(start, CR, available));
+        const std::size_t length = cr ? static_cast<std::size_t>(cr - start) : available;
+        sink(start, length);
+        pos_ += length;
+        if (!cr)
             continue;
-        if (*stop == CtrlZ)
-            return;
         ++pos_; // the CR
         if (fill() && buffer_[pos_] == LF)
             ++pos_;
