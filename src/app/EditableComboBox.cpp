@@ -1,4 +1,4 @@
-#include "app/SelectorComboBox.h"
+#include "app/EditableComboBox.h"
 
 #include <QKeyEvent>
 #include <QLineEdit>
@@ -6,10 +6,11 @@
 
 namespace {
 
-// Marks the moments in which QComboBox may activate an item on its own.
-class SelectorLineEdit : public QLineEdit {
+// The edit field: marks the moments in which QComboBox may activate an item
+// on its own, and reports double clicks.
+class HandEditedLineEdit : public QLineEdit {
 public:
-    using QLineEdit::QLineEdit;
+    explicit HandEditedLineEdit(EditableComboBox *box) : QLineEdit(box), box_(box) {}
 
     bool finishingEdit = false;
 
@@ -26,17 +27,26 @@ protected:
         QScopedValueRollback guard(finishingEdit, finishingEdit || finishes);
         QLineEdit::keyPressEvent(event);
     }
+
+    void mouseDoubleClickEvent(QMouseEvent *event) override
+    {
+        QLineEdit::mouseDoubleClickEvent(event);
+        emit box_->doubleClicked();
+    }
+
+private:
+    EditableComboBox *box_;
 };
 
 } // namespace
 
-SelectorComboBox::SelectorComboBox(QWidget *parent) : QComboBox(parent)
+EditableComboBox::EditableComboBox(QWidget *parent) : QComboBox(parent)
 {
-    auto *edit = new SelectorLineEdit(this);
+    auto *edit = new HandEditedLineEdit(this);
     setLineEdit(edit);
     setCompleter(nullptr);
     setInsertPolicy(QComboBox::NoInsert);
-    connect(edit, &QLineEdit::textEdited, this, &SelectorComboBox::changedByUser);
+    connect(edit, &QLineEdit::textEdited, this, &EditableComboBox::changedByUser);
     connect(this, &QComboBox::activated, this, [this, edit] {
         if (!edit->finishingEdit)
             emit changedByUser();

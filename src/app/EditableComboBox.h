@@ -7,11 +7,12 @@
 // ones a program makes or that Qt makes on its own: an editable QComboBox
 // "activates" a matching item when its edit field loses focus or takes Return,
 // and that is not a pick.
-class SelectorComboBox : public QComboBox {
+class EditableComboBox : public QComboBox {
     Q_OBJECT
 public:
-    explicit SelectorComboBox(QWidget *parent = nullptr);
+    explicit EditableComboBox(QWidget *parent = nullptr);
 
 signals:
     void changedByUser();
+    void doubleClicked();
 };

@@ -1,13 +1,14 @@
 #include "app/Form1.h"
 
 #include "app/ScreenText.h"
-#include "app/SelectorComboBox.h"
+#include "app/EditableComboBox.h"
 #include "app/StatusTexts.h"
 #include "dictionary/Catalogue.h"
 #include "dictionary/Dictionary.h"
 #include "dictionary/FileError.h"
 #include "ui/Captions.h"
 #include "ui/Form1Captions.h"
+#include "ui/PaneLines.h"
 #include "ui/ProgressBar.h"
 
 #include <QCheckBox>
@@ -23,27 +24,6 @@
 #include <QTimer>
 
 #include <algorithm>
-#include <climits>
-
-namespace {
-
-// Lines of a pane as the user counts them: a last line left empty by a final
-// line break is not a line, and an empty pane has none.
-qsizetype paneLineCount(const QPlainTextEdit *pane)
-{
-    const QTextDocument *document = pane->document();
-    if (document->isEmpty())
-        return 0;
-    const qsizetype blocks = document->blockCount();
-    return document->lastBlock().length() <= 1 ? blocks - 1 : blocks;
-}
-
-int clampToInt(std::size_t value)
-{
-    return static_cast<int>(std::min<std::size_t>(value, INT_MAX));
-}
-
-} // namespace
 
 Form1::Form1(const QString &appFolder, QWidget *parent) : QMainWindow(parent), AppFolder(appFolder)
 {
@@ -132,9 +112,9 @@ void Form1::ComboBox1Change()
         showFileError(error);
         return;
     }
-    ProgressBar1->setMaximum(clampToInt(entries));
+    ProgressBar1->setMaximumCount(entries);
     const bool loaded = loadTermList(zelvora::TermRepeats::DropConsecutive,
-                                     [this](std::size_t read) { ProgressBar1->setValue(clampToInt(read)); });
+                                     [this](std::size_t read) { ProgressBar1->setCount(read); });
     if (!loaded)
         return;
     writeStatusLine();

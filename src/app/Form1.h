@@ -1,6 +1,8 @@
 #pragma once
 
 #include "dictionary/Dictionary.h"
+#include "translate/LookupSession.h"
+#include "translate/TextOperations.h"
 #include "ui/Language.h"
 
 #include <QMainWindow>
@@ -18,7 +20,7 @@ class QPlainTextEdit;
 class QPushButton;
 class QStringListModel;
 class QToolButton;
-class SelectorComboBox;
+class EditableComboBox;
 
 namespace zelvora {
 class FileError;
@@ -39,6 +41,13 @@ public:
     // Reloads the term list from the dictionary the selector names.
     void ComboBox1Change();
 
+    // Translation of the term box's term, of the whole input text, and the
+    // dictionary and word list of the input text.
+    void Button1Click();
+    void Button8Click();
+    void Button18Click();
+    void Button19Click();
+
 protected:
     void changeEvent(QEvent *event) override;
     void showEvent(QShowEvent *event) override;
@@ -50,6 +59,14 @@ private:
     void FormCreate();
     bool loadCatalogue();
     bool loadTermList(zelvora::TermRepeats repeats, const zelvora::EntryProgress &progress = {});
+
+    void ComboBox2Change();
+    void ComboBox2DblClick();
+    void runTextOperation(zelvora::TextOperation operation);
+    void appendEmptyInputLine();
+    zelvora::LookupState lookupState() const;
+    void showLookupState(const zelvora::LookupState &state);
+    void showResults(const std::vector<std::string> &appended, bool paneEmptied);
 
     void Button4Click();
     void CheckBox1Click();
@@ -70,9 +87,9 @@ private:
     bool shownOnce = false;
 
     // Controls.
-    SelectorComboBox *ComboBox1 = nullptr;
+    EditableComboBox *ComboBox1 = nullptr;
     ProgressBar *ProgressBar1 = nullptr;
-    QComboBox *ComboBox2 = nullptr;
+    EditableComboBox *ComboBox2 = nullptr;
     QStringListModel *termList = nullptr;
     QPushButton *Button1 = nullptr;
     QPlainTextEdit *RxRichEdit2 = nullptr;
@@ -81,6 +98,7 @@ private:
     QPushButton *Button18 = nullptr;
     QPushButton *Button19 = nullptr;
     QPushButton *Button4 = nullptr;
+    QPushButton *Button29 = nullptr;
     QToolButton *Image1 = nullptr;
     QToolButton *Image2 = nullptr;
     QCheckBox *CheckBox1 = nullptr;

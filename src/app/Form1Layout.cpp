@@ -2,7 +2,7 @@
 
 #include "app/Form1.h"
 
-#include "app/SelectorComboBox.h"
+#include "app/EditableComboBox.h"
 #include "ui/Flags.h"
 #include "ui/ProgressBar.h"
 
@@ -11,6 +11,7 @@
 #include <QFontDatabase>
 #include <QHBoxLayout>
 #include <QLabel>
+#include <QLineEdit>
 #include <QListView>
 #include <QPlainTextEdit>
 #include <QPushButton>
@@ -77,11 +78,11 @@ void Form1::createControls()
     auto *central = new QWidget(this);
     setCentralWidget(central);
 
-    ComboBox1 = named(new SelectorComboBox(central), "ComboBox1");
+    ComboBox1 = named(new EditableComboBox(central), "ComboBox1");
     ComboBox1->setMaxVisibleItems(16);
     ComboBox1->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
     ComboBox1->setMinimumContentsLength(24);
-    connect(ComboBox1, &SelectorComboBox::changedByUser, this, &Form1::ComboBox1Change);
+    connect(ComboBox1, &EditableComboBox::changedByUser, this, &Form1::ComboBox1Change);
 
     ProgressBar1 = named(new ProgressBar(central), "ProgressBar1");
     ProgressBar1->setRange(0, 100);
@@ -89,10 +90,7 @@ void Form1::createControls()
 
     // The term box lists every term of the dictionary: it must never measure
     // its items, and its list shows rows of one height.
-    ComboBox2 = named(new QComboBox(central), "ComboBox2");
-    ComboBox2->setEditable(true);
-    ComboBox2->setCompleter(nullptr);
-    ComboBox2->setInsertPolicy(QComboBox::NoInsert);
+    ComboBox2 = named(new EditableComboBox(central), "ComboBox2");
     ComboBox2->setMaxVisibleItems(20);
     ComboBox2->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
     ComboBox2->setMinimumContentsLength(20);
@@ -103,6 +101,10 @@ void Form1::createControls()
     QFont termFont = ComboBox2->font();
     termFont.setPointSize(termFont.pointSize() + 3);
     ComboBox2->setFont(termFont);
+
+    connect(ComboBox2, &EditableComboBox::changedByUser, this, &Form1::ComboBox2Change);
+    connect(ComboBox2->lineEdit(), &QLineEdit::returnPressed, this, &Form1::Button1Click);
+    connect(ComboBox2, &EditableComboBox::doubleClicked, this, &Form1::ComboBox2DblClick);
 
     Button1 = named(new QPushButton(central), "Button1");
     Button1->setMinimumHeight(36);
@@ -120,10 +122,15 @@ void Form1::createControls()
     RxRichEdit1 = pane("RxRichEdit1", central);
     RxRichEdit1->setLineWrapMode(QPlainTextEdit::WidgetWidth);
 
+    connect(Button1, &QPushButton::clicked, this, &Form1::Button1Click);
+
     Button8 = actionButton("Button8", central);
     Button18 = actionButton("Button18", central);
     Button19 = actionButton("Button19", central);
     Button4 = actionButton("Button4", central);
+    connect(Button8, &QPushButton::clicked, this, &Form1::Button8Click);
+    connect(Button18, &QPushButton::clicked, this, &Form1::Button18Click);
+    connect(Button19, &QPushButton::clicked, this, &Form1::Button19Click);
     connect(Button4, &QPushButton::clicked, this, &Form1::Button4Click);
 
     CheckBox1 = named(new QCheckBox(central), "CheckBox1");
@@ -139,8 +146,9 @@ void Form1::createControls()
     ComboBox4 = hidden(new QComboBox(central), "ComboBox4");
     ComboBox5 = hidden(new QComboBox(central), "ComboBox5");
     ComboBox6 = hidden(new QComboBox(central), "ComboBox6");
-    for (const char *name : {"Button9", "Button10", "Button16", "Button26", "Button29"})
+    for (const char *name : {"Button9", "Button10", "Button16", "Button26"})
         hidden(new QPushButton(central), name);
+    Button29 = hidden(new QPushButton(central), "Button29");
 
     auto *selectorRow = new QHBoxLayout;
     selectorRow->addWidget(ComboBox1, 2);

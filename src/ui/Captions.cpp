@@ -55,6 +55,14 @@ void applyCaptions(QWidget *window, std::span<const CaptionRow> rows, Language l
     }
 }
 
+QString captionOf(std::span<const CaptionRow> rows, const char *key, Language language)
+{
+    for (const CaptionRow &row : rows)
+        if (qstrcmp(row.key, key) == 0)
+            return textOf(row, language);
+    return {};
+}
+
 void applyHints(QWidget *window, std::span<const CaptionRow> rows, Language language)
 {
     for (const CaptionRow &row : rows)

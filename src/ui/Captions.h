@@ -2,6 +2,8 @@
 
 #include "ui/Language.h"
 
+#include <QString>
+
 #include <span>
 
 class QWidget;
@@ -18,6 +20,9 @@ struct CaptionRow {
 // caption of a button, label, menu or action, the tab of a page, the window's
 // title. Keys with no such control here are passed over.
 void applyCaptions(QWidget *window, std::span<const CaptionRow> rows, Language language);
+
+// The text of the row with this key; empty when there is none.
+QString captionOf(std::span<const CaptionRow> rows, const char *key, Language language);
 
 // Writes the hints (tool tips) the same way.
 void applyHints(QWidget *window, std::span<const CaptionRow> rows, Language language);

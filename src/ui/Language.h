@@ -1,3 +1,5 @@
 #pragma once
 
-enum class Language { Italian, English };
+#include "dictionary/Language.h"
+
+using zelvora::Language;

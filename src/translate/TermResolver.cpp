@@ -1,0 +1,98 @@
+#include "translate/TermResolver.h"
+
+#include "dictionary/LineReader.h"
+#include "dictionary/UpperCase.h"
+
+#include <map>
+#include <unordered_set>
+
+namespace zelvora {
+
+namespace {
+
+using StringSet = std::unordered_set<std::string, StringHash, std::equal_to<>>;
+
+const std::string NoDefinition;
+const std::vector<std::string> NoMatches;
+
+// The prefixes grouped by length, so that a term line is tested with one hash
+// lookup per distinct prefix length.
+class PrefixTable {
+public:
+    explicit PrefixTable(StringMap<std::vector<std::string>> &matches)
+    {
+        for (auto &[prefix, found] : matches)
+            byLength_[prefix.size()].emplace(prefix, &found);
+    }
+
+    bool empty() const { return byLength_.empty(); }
+
+    template <typename OnMatch> void match(std::string_view term, OnMatch &&onMatch) const
+    {
+        for (const auto &[length, prefixes] : byLength_) {
+            if (term.size() < length)
+                break;
+            if (const auto found = prefixes.find(term.substr(0, length)); found != prefixes.end())
+                onMatch(*found->second);
+        }
+    }
+
+private:
+    std::map<std::size_t, StringMap<std::vector<std::string> *>> byLength_;
+};
+
+} // namespace
+
+const std::string &Resolution::definitionOf(std::string_view term) const
+{
+    const auto found = definitions_.find(term);
+    return found == definitions_.end() ? NoDefinition : found->second;
+}
+
+const std::vector<std::string> &Resolution::matchesOf(std::string_view prefix) const
+{
+    const auto found = matches_.find(prefix);
+    return found == matches_.end() ? NoMatches : found->second;
+}
+
+Resolution resolveTerms(const std::string &dictionaryPath, const std::vector<std::string> &terms,
+                        const std::vector<std::string> &prefixes)
+{
+    Resolution resolution;
+    StringSet pending(terms.begin(), terms.end());
+    for (const std::string &prefix : prefixes)
+        resolution.matches_.try_emplace(prefix);
+    const PrefixTable prefixTable(resolution.matches_);
+
+    LineReader reader(dictionaryPath);
+    reader.skipLine(); // the header pair's term
+    std::string awaitingDefinition;
+    bool awaiting = false;
+    while (awaiting || !pending.empty() || !prefixTable.empty()) {
+        if (awaiting) {
+            resolution.definitions_[awaitingDefinition] = reader.readLine();
+            awaiting = false;
+        } else {
+            reader.skipLine();
+        }
+        std::string term = reader.readLine();
+        const bool lastLine = reader.atEnd();
+        prefixTable.match(term, [&](std::vector<std::string> &found) {
+            std::string matched = toUpperFull(term);
+            if (!resolution.definitions_.contains(matched))
+                pending.insert(matched);
+            found.push_back(std::move(matched));
+        });
+        if (lastLine)
+            break;
+        if (const auto found = pending.find(term); found != pending.end()) {
+            pending.erase(found);
+            awaitingDefinition = std::move(term);
+            awaiting = true;
+        }
+    }
+    // Whatever is still pending was not found: it keeps the empty definition.
+    return resolution;
+}
+
+} // namespace zelvora

@@ -1,0 +1,51 @@
+#pragma once
+
+#include <cstddef>
+#include <functional>
+#include <string>
+#include <string_view>
+#include <unordered_map>
+#include <vector>
+
+namespace zelvora {
+
+struct StringHash {
+    using is_transparent = void;
+    std::size_t operator()(std::string_view text) const { return std::hash<std::string_view>{}(text); }
+};
+
+template <typename Value>
+using StringMap = std::unordered_map<std::string, Value, StringHash, std::equal_to<>>;
+
+// What one walk of a dictionary tells about the terms a text needs.
+//
+// A lookup of a term reads the dictionary from its start and stops at the first
+// term line (line 3 on; the header pair's term is never compared) equal to it;
+// the next line is its definition. A term line that is the file's last line is
+// never found. An absent term, and a term whose first entry has an empty
+// definition, both give the empty definition.
+//
+// A prefix lookup lists, in file order, the upper-cased term of every entry
+// (line 3 on, the last line included) whose term line begins with the prefix;
+// each is then looked up as a term, so its definition is that of the first
+// entry with that term.
+class Resolution {
+public:
+    // The definition a lookup of `term` gives; empty when not found.
+    const std::string &definitionOf(std::string_view term) const;
+    // The upper-cased terms that begin with `prefix`, in file order.
+    const std::vector<std::string> &matchesOf(std::string_view prefix) const;
+
+private:
+    friend Resolution resolveTerms(const std::string &, const std::vector<std::string> &,
+                                   const std::vector<std::string> &);
+    StringMap<std::string> definitions_;
+    StringMap<std::vector<std::string>> matches_;
+};
+
+// Reads the dictionary once and resolves the given terms and prefixes (and the
+// terms the prefixes bring). Only what the terms need is kept. Throws FileError.
+Resolution resolveTerms(const std::string &dictionaryPath, const std::vector<std::string> &terms,
+                        const std::vector<std::string> &prefixes);
+
+} // namespace zelvora

@@ -1,0 +1,86 @@
+#include "translate/TextOperations.h"
+
+#include "dictionary/TextHelpers.h"
+
+namespace zelvora {
+
+namespace {
+
+constexpr const char *FinishedText = "Traduzione terminata!";
+
+WordLookup wordLookupOf(TextOperation operation)
+{
+    switch (operation) {
+    case TextOperation::Translate:
+        return WordLookup::Translation;
+    case TextOperation::DictionaryFromText:
+        return WordLookup::Dictionary;
+    case TextOperation::WordList:
+        return WordLookup::WordList;
+    }
+    return WordLookup::Translation;
+}
+
+std::size_t wordCountOf(const std::vector<std::string> &lines)
+{
+    std::string text;
+    for (const std::string &line : lines)
+        text.append(line).append("\r\n");
+    return CountWords(text);
+}
+
+} // namespace
+
+std::vector<std::string> wordsOfLine(const std::string &line)
+{
+    std::vector<std::string> words;
+    std::size_t start = 0;
+    for (std::size_t blank = line.find(' '); blank != std::string::npos; blank = line.find(' ', start)) {
+        words.push_back(line.substr(start, blank - start));
+        start = blank + 1;
+    }
+    words.push_back(line.substr(start, LastWordLength));
+    return words;
+}
+
+TermLookup lookUpTerm(const std::string &dictionaryPath, const std::string &typed, Language language,
+                      std::size_t paneLines, LookupState state)
+{
+    const LookupQueries queries = queriesFor({typed});
+    const Resolution resolution = resolveTerms(dictionaryPath, queries.terms, queries.prefixes);
+    LookupSession session(resolution, language, paneLines, std::move(state));
+    session.lookUp(typed, WordLookup::Term);
+    return {std::move(session.pane()), session.state()};
+}
+
+TextRun runTextOperation(TextOperation operation, const std::string &dictionaryPath,
+                         const std::vector<std::string> &workingLines, Language language, LookupState state)
+{
+    std::vector<std::string> allWords;
+    for (const std::string &line : workingLines)
+        for (std::string &word : wordsOfLine(line))
+            allWords.push_back(std::move(word));
+    const LookupQueries queries = queriesFor(allWords);
+    allWords.clear();
+    const Resolution resolution = resolveTerms(dictionaryPath, queries.terms, queries.prefixes);
+
+    const WordLookup kind = wordLookupOf(operation);
+    const std::size_t progressStep = operation == TextOperation::Translate ? 2 : 1;
+    LookupSession session(resolution, language, 0, std::move(state));
+    TextRun run;
+    for (const std::string &line : workingLines) {
+        if (operation == TextOperation::Translate)
+            session.appendLine(line);
+        const std::vector<std::string> words = wordsOfLine(line);
+        for (const std::string &word : words)
+            session.lookUp(word, kind);
+        run.progressPosition += progressStep * (words.size() - 1);
+    }
+    run.lines = std::move(session.pane().appended());
+    run.state = session.state();
+    run.state.label1 = FinishedText;
+    run.progressMaximum = wordCountOf(workingLines);
+    return run;
+}
+
+} // namespace zelvora

@@ -1,0 +1,17 @@
+#pragma once
+
+#include <QStringList>
+
+class QPlainTextEdit;
+
+// A pane's text as lines. Every line the program writes ends with a line
+// break, so a last line left empty by a final break is not a line, and an
+// empty pane has none.
+
+qsizetype paneLineCount(const QPlainTextEdit *pane);
+QStringList paneLines(const QPlainTextEdit *pane);
+QString lastPaneLine(const QPlainTextEdit *pane);
+
+// Both write the lines in one batch.
+void setPaneLines(QPlainTextEdit *pane, const QStringList &lines);
+void appendPaneLines(QPlainTextEdit *pane, const QStringList &lines);
