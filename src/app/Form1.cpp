@@ -8,14 +8,17 @@
 #include "dictionary/FileError.h"
 #include "ui/Captions.h"
 #include "ui/Form1Captions.h"
+#include "ui/MenuShortcutsFirst.h"
 #include "ui/PaneLines.h"
 #include "ui/ProgressBar.h"
 
+#include <QAction>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QEvent>
 #include <QFileInfo>
 #include <QLabel>
+#include <QMenuBar>
 #include <QMessageBox>
 #include <QPlainTextEdit>
 #include <QPushButton>
@@ -33,6 +36,7 @@ Form1::Form1(const QString &appFolder, QWidget *parent) : QMainWindow(parent), A
     createContextMenus();
     applyCaptions(this, form1Captions(), Language::Italian);
     applyHints(this, form1Hints(), Language::Italian);
+    letShortcutsReachTheMenu();
     FormCreate();
 }
 
@@ -44,6 +48,15 @@ Language Form1::language() const
 QString Form1::dictionaryPath(const QString &fileName) const
 {
     return AppFolder + QStringLiteral("dizionari/") + fileName;
+}
+
+void Form1::letShortcutsReachTheMenu()
+{
+    QList<QKeySequence> shortcuts;
+    for (const QAction *action : menuBar()->findChildren<QAction *>())
+        if (!action->shortcut().isEmpty())
+            shortcuts.append(action->shortcut());
+    new MenuShortcutsFirst(this, shortcuts);
 }
 
 void Form1::FormCreate()

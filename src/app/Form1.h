@@ -1,12 +1,16 @@
 #pragma once
 
 #include "dictionary/Dictionary.h"
+#include "search/DictionarySearches.h"
+#include "search/WordGames.h"
 #include "translate/LookupSession.h"
 #include "translate/TextOperations.h"
 #include "ui/Language.h"
 
 #include <QMainWindow>
 
+#include <array>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -14,6 +18,9 @@ class ProgressBar;
 class QAction;
 class QCheckBox;
 class QComboBox;
+class QFrame;
+class QLineEdit;
+class QTabWidget;
 class QLabel;
 class QMenu;
 class QPlainTextEdit;
@@ -48,6 +55,22 @@ public:
     void Button18Click();
     void Button19Click();
 
+    // The searches: whole word in all or in the Italian dictionaries, substring
+    // in the current or in all dictionaries, anagrams, rhymes, palindromes, and
+    // words from letters given by position (the panel opened for the current
+    // or for the English-Italian dictionary).
+    void Button6Click();
+    void Button13Click();
+    void Button23Click();
+    void Button25Click();
+    void Button2Click();
+    void Button7Click();
+    void Button35Click();
+    void Button31Click();
+    void Button32Click();
+    void Panel49Click();
+    void Panel11Click();
+
 protected:
     void changeEvent(QEvent *event) override;
     void showEvent(QShowEvent *event) override;
@@ -56,7 +79,10 @@ private:
     void createControls();
     void createMenus();
     void createContextMenus();
+    QTabWidget *createSearchTabs(QWidget *parent);
+    QFrame *createLettersPanel(QWidget *parent);
     void FormCreate();
+    void letShortcutsReachTheMenu();
     bool loadCatalogue();
     bool loadTermList(zelvora::TermRepeats repeats, const zelvora::EntryProgress &progress = {});
 
@@ -67,6 +93,14 @@ private:
     zelvora::LookupState lookupState() const;
     void showLookupState(const zelvora::LookupState &state);
     void showResults(const std::vector<std::string> &appended, bool paneEmptied);
+
+    void searchWholeWord(const QComboBox *list);
+    void finishDictionarySearch(const zelvora::SearchRun &run);
+    std::vector<zelvora::ListedDictionary> listedDictionaries(const QComboBox *list) const;
+    std::vector<std::string> termListBytes() const;
+    bool showWordWalk(const std::function<zelvora::WordWalk()> &walk);
+    void openLettersPanel(bool englishItalian, const QString &fileName);
+    void reloadKeepingTermBox();
 
     void Button4Click();
     void CheckBox1Click();
@@ -113,6 +147,25 @@ private:
     QComboBox *ComboBox4 = nullptr;
     QComboBox *ComboBox5 = nullptr;
     QComboBox *ComboBox6 = nullptr;
+    QTabWidget *PageControl1 = nullptr;
+    QPushButton *Button6 = nullptr;
+    QPushButton *Button13 = nullptr;
+    QPushButton *Button25 = nullptr;
+    QPushButton *Button23 = nullptr;
+    QPushButton *Button2 = nullptr;
+    QPushButton *Button7 = nullptr;
+    QPushButton *Button35 = nullptr;
+    QPushButton *Button31 = nullptr;
+    QPushButton *Button32 = nullptr;
+    QPushButton *Button33 = nullptr;
+    QPushButton *Button34 = nullptr;
+    QPushButton *Button27 = nullptr;
+    QPushButton *Button28 = nullptr;
+    QFrame *Panel64 = nullptr;
+    QPushButton *Panel12 = nullptr;
+    QPushButton *Panel13 = nullptr;
+    QPushButton *Panel14 = nullptr;
+    std::array<QLineEdit *, zelvora::LetterPositions> letterBoxes{};
     QMenu *PopupMenu1 = nullptr;
     QMenu *PopupMenu2 = nullptr;
 };

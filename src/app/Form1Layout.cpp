@@ -16,6 +16,7 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QSplitter>
+#include <QTabWidget>
 #include <QStatusBar>
 #include <QStringListModel>
 #include <QToolButton>
@@ -183,6 +184,8 @@ void Form1::createControls()
     column->addLayout(selectorRow);
     column->addWidget(ComboBox2);
     column->addWidget(Button1);
+    column->addWidget(createSearchTabs(central));
+    column->addWidget(createLettersPanel(central));
     column->addWidget(panes, 1);
 
     GradButton4 = statusField("GradButton4", this);

@@ -3,6 +3,7 @@
 
 #include "app/Form1.h"
 
+#include <QAbstractButton>
 #include <QAction>
 #include <QMenu>
 #include <QMenuBar>
@@ -73,6 +74,16 @@ void Form1::createMenus()
     item(utilities, "Nascondileinformazioni2", QKeySequence(Qt::Key_F9));
 
     connect(item(bar, "Esci1"), &QAction::triggered, this, &Form1::Button4Click);
+
+    // These menu items only click their search button.
+    const std::pair<const char *, const char *> clicks[] = {
+        {"Parolaintera1", "Button6"}, {"Sottostringa1", "Button25"}, {"Parolaintera2", "Button13"},
+        {"Dalettere1", "Button2"},    {"Dalettere2", "Button31"},    {"Palindromi1", "Button35"},
+        {"Rime1", "Button7"},         {"Test1", "Button23"},         {"Dalettere3", "Button32"},
+    };
+    for (const auto &[itemName, buttonName] : clicks)
+        connect(findChild<QAction *>(QString::fromLatin1(itemName)), &QAction::triggered,
+                findChild<QAbstractButton *>(QString::fromLatin1(buttonName)), &QAbstractButton::click);
 }
 
 void Form1::createContextMenus()

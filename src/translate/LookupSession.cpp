@@ -23,6 +23,11 @@ bool isPrefixTerm(const std::string &term)
 
 } // namespace
 
+bool isPrefixLookup(const std::string &word)
+{
+    return isPrefixTerm(word) && word.size() >= ShortestPrefixLookup;
+}
+
 const char *shortPrefixText(Language language)
 {
     return language == Language::Italian ? "INSERIRE ALMENO 3 CARATTERI INIZIALI" : "AT LEAST 3 INITIAL CHARACTERS";

@@ -28,6 +28,10 @@ enum class WordLookup {
     WordList,    // "TERM", or "TERM [non trovato]", each line once (ignoring case)
 };
 
+// True when looking the word up lists the entries that begin with it: it ends
+// in "*" after at least three characters.
+bool isPrefixLookup(const std::string &word);
+
 // The twelve words that stand for punctuation; never reported as not found.
 bool isPlaceholderWord(std::string_view word);
 

@@ -56,7 +56,7 @@ const std::vector<std::string> &Resolution::matchesOf(std::string_view prefix) c
 }
 
 Resolution resolveTerms(const std::string &dictionaryPath, const std::vector<std::string> &terms,
-                        const std::vector<std::string> &prefixes)
+                        const std::vector<std::string> &prefixes, const TermLineWatcher &watcher)
 {
     Resolution resolution;
     StringSet pending(terms.begin(), terms.end());
@@ -64,17 +64,33 @@ Resolution resolveTerms(const std::string &dictionaryPath, const std::vector<std
         resolution.matches_.try_emplace(prefix);
     const PrefixTable prefixTable(resolution.matches_);
 
+    std::vector<std::string> watchedTerms;
+    const auto watch = [&](const std::string &term) {
+        const bool watching = watcher(term, watchedTerms);
+        for (std::string &watched : watchedTerms)
+            if (!resolution.definitions_.contains(watched))
+                pending.insert(std::move(watched));
+        watchedTerms.clear();
+        return watching;
+    };
+
     LineReader reader(dictionaryPath);
-    reader.skipLine(); // the header pair's term
+    bool watching = false;
+    if (watcher)
+        watching = watch(reader.readLine());
+    else
+        reader.skipLine(); // the header pair's term is never compared
     std::string awaitingDefinition;
     bool awaiting = false;
-    while (awaiting || !pending.empty() || !prefixTable.empty()) {
+    while (awaiting || watching || !pending.empty() || !prefixTable.empty()) {
         if (awaiting) {
             resolution.definitions_[awaitingDefinition] = reader.readLine();
             awaiting = false;
         } else {
             reader.skipLine();
         }
+        // A term line read at the end of the file starts no entry of its own.
+        const bool startsEntry = !reader.atEnd();
         std::string term = reader.readLine();
         const bool lastLine = reader.atEnd();
         prefixTable.match(term, [&](std::vector<std::string> &found) {
@@ -83,6 +99,8 @@ Resolution resolveTerms(const std::string &dictionaryPath, const std::vector<std
                 pending.insert(matched);
             found.push_back(std::move(matched));
         });
+        if (watching && startsEntry)
+            watching = watch(term);
         if (lastLine)
             break;
         if (const auto found = pending.find(term); found != pending.end()) {

@@ -17,6 +17,11 @@ struct StringHash {
 template <typename Value>
 using StringMap = std::unordered_map<std::string, Value, StringHash, std::equal_to<>>;
 
+// Sees every term line as the walk reaches it, the header pair's included, and
+// may add terms to resolve from that line on. Returns false once the lines
+// that follow are of no more interest to it.
+using TermLineWatcher = std::function<bool(const std::string &termLine, std::vector<std::string> &moreTerms)>;
+
 // What one walk of a dictionary tells about the terms a text needs.
 //
 // A lookup of a term reads the dictionary from its start and stops at the first
@@ -38,14 +43,15 @@ public:
 
 private:
     friend Resolution resolveTerms(const std::string &, const std::vector<std::string> &,
-                                   const std::vector<std::string> &);
+                                   const std::vector<std::string> &, const TermLineWatcher &);
     StringMap<std::string> definitions_;
     StringMap<std::vector<std::string>> matches_;
 };
 
 // Reads the dictionary once and resolves the given terms and prefixes (and the
-// terms the prefixes bring). Only what the terms need is kept. Throws FileError.
+// terms the prefixes and the watcher bring). Only what the terms need is kept.
+// Throws FileError.
 Resolution resolveTerms(const std::string &dictionaryPath, const std::vector<std::string> &terms,
-                        const std::vector<std::string> &prefixes);
+                        const std::vector<std::string> &prefixes, const TermLineWatcher &watcher = {});
 
 } // namespace zelvora

@@ -1,0 +1,268 @@
+// The word searches of the main window.
+
+#include "app/Form1.h"
+
+#include "app/EditableComboBox.h"
+#include "app/ScreenText.h"
+#include "dictionary/FileError.h"
+#include "dictionary/UpperCase.h"
+#include "ui/PaneLines.h"
+#include "ui/ProgressBar.h"
+
+#include <QFrame>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QStringListModel>
+
+namespace {
+
+constexpr int SubstringInTermListMinimum = 3;
+constexpr int SubstringInListMinimum = 4;
+constexpr int RhymeEndingMinimum = 2;
+const QString EnglishItalianDictionary = QStringLiteral("inglese_italiano.txt");
+
+// Keeps the search buttons disabled while a search runs, and enables them
+// again however it ends.
+class ButtonsDisabled {
+public:
+    explicit ButtonsDisabled(std::initializer_list<QPushButton *> buttons) : buttons_(buttons)
+    {
+        for (QPushButton *button : buttons_)
+            button->setEnabled(false);
+    }
+    ~ButtonsDisabled()
+    {
+        for (QPushButton *button : buttons_)
+            button->setEnabled(true);
+    }
+    ButtonsDisabled(const ButtonsDisabled &) = delete;
+    ButtonsDisabled &operator=(const ButtonsDisabled &) = delete;
+
+private:
+    QList<QPushButton *> buttons_;
+};
+
+// The window's title shows a search's progress note while it runs.
+class TitleWhileRunning {
+public:
+    TitleWhileRunning(QWidget *window, const QString &note) : window_(window), title_(window->windowTitle())
+    {
+        window_->setWindowTitle(note);
+    }
+    ~TitleWhileRunning() { window_->setWindowTitle(title_); }
+    TitleWhileRunning(const TitleWhileRunning &) = delete;
+    TitleWhileRunning &operator=(const TitleWhileRunning &) = delete;
+
+private:
+    QWidget *window_;
+    QString title_;
+};
+
+} // namespace
+
+std::vector<zelvora::ListedDictionary> Form1::listedDictionaries(const QComboBox *list) const
+{
+    std::vector<zelvora::ListedDictionary> dictionaries;
+    for (int i = 0; i < list->count(); ++i) {
+        const QString name = list->itemText(i);
+        dictionaries.push_back({fromScreen(name), toLocalPath(dictionaryPath(name))});
+    }
+    return dictionaries;
+}
+
+std::vector<std::string> Form1::termListBytes() const
+{
+    std::vector<std::string> terms;
+    const QStringList items = termList->stringList();
+    terms.reserve(static_cast<std::size_t>(items.size()));
+    for (const QString &item : items)
+        terms.push_back(fromScreen(item));
+    return terms;
+}
+
+// The term list goes back to the current dictionary's; the term box keeps what
+// the search left in it.
+void Form1::reloadKeepingTermBox()
+{
+    const QString termBox = ComboBox2->currentText();
+    ComboBox1Change();
+    ComboBox2->setEditText(termBox);
+}
+
+void Form1::finishDictionarySearch(const zelvora::SearchRun &run)
+{
+    setPaneLines(RxRichEdit2, toScreen(run.lines));
+    showLookupState(run.state);
+    ProgressBar1->setCount(run.steps);
+    reloadKeepingTermBox();
+}
+
+void Form1::Button6Click()
+{
+    searchWholeWord(ComboBox5);
+}
+
+void Form1::Button13Click()
+{
+    searchWholeWord(ComboBox6);
+}
+
+void Form1::searchWholeWord(const QComboBox *list)
+{
+    RxRichEdit2->clear();
+    ProgressBar1->setValue(0);
+    ProgressBar1->setMaximumCount(static_cast<std::size_t>(list->count()));
+    zelvora::SearchRun run{{}, lookupState(), 0};
+    {
+        ButtonsDisabled disabled{Button6, Button13, Button23, Button25, Button2, Button7};
+        try {
+            zelvora::searchWholeWord(listedDictionaries(list), language(), run);
+        } catch (const zelvora::FileError &error) {
+            // The pane keeps what was found before the failing dictionary.
+            setPaneLines(RxRichEdit2, toScreen(run.lines));
+            showFileError(error);
+        }
+    }
+    finishDictionarySearch(run);
+}
+
+void Form1::Button23Click()
+{
+    if (ComboBox2->currentText().size() < SubstringInTermListMinimum)
+        return;
+    ProgressBar1->setValue(0);
+    ProgressBar1->setMaximumCount(static_cast<std::size_t>(termList->rowCount()));
+    const QString searchText = toScreen(zelvora::toUpperFull(fromScreen(ComboBox2->currentText())));
+    zelvora::SearchRun run{{}, lookupState(), 0};
+    {
+        ButtonsDisabled disabled{Button6, Button13, Button23, Button25, Button31, Button35, Button33, Button27, Button2, Button7};
+        RxRichEdit2->clear();
+        TitleWhileRunning title(this, QString::number(termList->rowCount()));
+        try {
+            zelvora::searchSubstringInTermList(toLocalPath(CurrentDictPath), termListBytes(), fromScreen(searchText),
+                                               language(), run);
+        } catch (const zelvora::FileError &error) {
+            showFileError(error);
+        }
+    }
+    finishDictionarySearch(run);
+}
+
+void Form1::Button25Click()
+{
+    if (ComboBox2->currentText().size() < SubstringInListMinimum)
+        return;
+    ProgressBar1->setValue(0);
+    ProgressBar1->setMaximumCount(static_cast<std::size_t>(ComboBox1->count()));
+    const QString searchText = toScreen(zelvora::toUpperFull(fromScreen(ComboBox2->currentText())));
+    zelvora::SearchRun run{{}, lookupState(), 0};
+    {
+        ButtonsDisabled disabled{Button6, Button13, Button23, Button25, Button2, Button7};
+        RxRichEdit2->clear();
+        try {
+            zelvora::searchSubstringInList(listedDictionaries(ComboBox1), fromScreen(searchText), language(), run);
+        } catch (const zelvora::FileError &error) {
+            // The pane keeps what was found before the failing dictionary.
+            setPaneLines(RxRichEdit2, toScreen(run.lines));
+            showFileError(error);
+        }
+    }
+    finishDictionarySearch(run);
+}
+
+bool Form1::showWordWalk(const std::function<zelvora::WordWalk()> &walk)
+{
+    RxRichEdit2->clear();
+    try {
+        const zelvora::WordWalk found = walk();
+        setPaneLines(RxRichEdit2, toScreen(found.lines));
+        ProgressBar1->setCount(found.steps);
+        return true;
+    } catch (const zelvora::FileError &error) {
+        showFileError(error);
+        return false;
+    }
+}
+
+void Form1::Button2Click()
+{
+    ProgressBar1->setValue(0);
+    ProgressBar1->setMaximumCount(static_cast<std::size_t>(termList->rowCount()));
+    if (!zelvora::isAnagramWordLength(static_cast<std::size_t>(ComboBox2->currentText().size())))
+        return;
+    const std::string word = zelvora::toUpperAscii(fromScreen(ComboBox2->currentText()));
+    ComboBox2->setEditText(toScreen(word));
+    const std::string path = toLocalPath(dictionaryPath(ComboBox1->currentText()));
+    showWordWalk([&] { return zelvora::findAnagrams(path, word); });
+}
+
+void Form1::Button7Click()
+{
+    ProgressBar1->setValue(0);
+    const std::string ending = zelvora::toUpperAscii(fromScreen(ComboBox2->currentText()));
+    ComboBox2->setEditText(toScreen(ending));
+    ProgressBar1->setMaximumCount(static_cast<std::size_t>(termList->rowCount()));
+    if (ComboBox2->currentText().size() < RhymeEndingMinimum)
+        return;
+    const std::string path = toLocalPath(dictionaryPath(ComboBox1->currentText()));
+    showWordWalk([&] { return zelvora::findRhymes(path, ending); });
+}
+
+void Form1::Button35Click()
+{
+    ProgressBar1->setValue(0);
+    ComboBox2->setEditText(toScreen(zelvora::toUpperAscii(fromScreen(ComboBox2->currentText()))));
+    ProgressBar1->setMaximumCount(static_cast<std::size_t>(termList->rowCount()));
+    const std::string path = toLocalPath(dictionaryPath(ComboBox1->currentText()));
+    showWordWalk([&] { return zelvora::findPalindromes(path); });
+}
+
+void Form1::Button31Click()
+{
+    openLettersPanel(false, ComboBox1->currentText());
+}
+
+void Form1::Button32Click()
+{
+    openLettersPanel(true, EnglishItalianDictionary);
+}
+
+void Form1::openLettersPanel(bool englishItalian, const QString &fileName)
+{
+    Panel64->show();
+    Panel12->setVisible(!englishItalian);
+    Panel13->setVisible(englishItalian);
+    Panel14->setText(fileName);
+}
+
+void Form1::Panel11Click()
+{
+    for (QLineEdit *box : letterBoxes)
+        box->clear();
+    Panel64->hide();
+}
+
+void Form1::Panel49Click()
+{
+    const bool englishItalian = !Panel13->isHidden();
+    const std::string path =
+        toLocalPath(dictionaryPath(englishItalian ? EnglishItalianDictionary : ComboBox1->currentText()));
+    zelvora::LetterPattern pattern;
+    bool anyLetter = false;
+    for (std::size_t k = 0; k < pattern.size(); ++k) {
+        pattern[k] = fromScreen(letterBoxes[k]->text());
+        anyLetter = anyLetter || !pattern[k].empty();
+    }
+    try {
+        const std::size_t entries = zelvora::countEntries(path);
+        if (!anyLetter)
+            return;
+        ProgressBar1->setValue(0);
+        ProgressBar1->setMaximumCount(entries);
+    } catch (const zelvora::FileError &error) {
+        showFileError(error);
+        return;
+    }
+    showWordWalk([&] { return zelvora::findByLetters(path, pattern); });
+}

@@ -1,0 +1,103 @@
+#include "search/WordGames.h"
+
+#include "dictionary/LineReader.h"
+#include "dictionary/TextHelpers.h"
+
+#include <algorithm>
+
+namespace zelvora {
+
+namespace {
+
+constexpr char Marker = '0';
+
+// Walks the term lines from line 3 on, listing those that pass the test,
+// until the file ends or the results hold `cap` lines.
+template <typename Test> WordWalk walkTerms(const std::string &path, Test &&passes, std::size_t cap)
+{
+    WordWalk walk;
+    LineReader reader(path);
+    reader.skipLine();
+    for (;;) {
+        ++walk.steps;
+        reader.skipLine();
+        std::string term = reader.readLine();
+        if (passes(term))
+            walk.lines.push_back(std::move(term));
+        if (reader.atEnd() || walk.lines.size() >= cap)
+            return walk;
+    }
+}
+
+} // namespace
+
+bool isAnagramWordLength(std::size_t length)
+{
+    return length >= 2 && length <= AnagramSlots;
+}
+
+bool isAnagramOf(const std::string &candidate, const std::string &word)
+{
+    if (candidate.size() != word.size())
+        return false;
+    std::string marked = candidate;
+    std::size_t unmatchedSlots = 0;
+    for (const char letter : word) {
+        const std::size_t at = marked.find(letter);
+        if (at == std::string::npos)
+            ++unmatchedSlots;
+        else
+            marked[at] = Marker;
+    }
+    // The empty slots after the word each put a marker in front too, so the
+    // marked copy is 50 long exactly when every letter was found.
+    const bool allMarked = std::all_of(marked.begin(), marked.end(), [](char c) { return c == Marker; });
+    return allMarked && unmatchedSlots == 0;
+}
+
+WordWalk findAnagrams(const std::string &path, const std::string &word)
+{
+    return walkTerms(path, [&word](const std::string &term) { return isAnagramOf(term, word); }, WordGameLineCap);
+}
+
+bool rhymesWith(const std::string &term, const std::string &ending)
+{
+    return ending.size() <= term.size() && term.find(ending) == term.size() - ending.size();
+}
+
+WordWalk findRhymes(const std::string &path, const std::string &ending)
+{
+    return walkTerms(path, [&ending](const std::string &term) { return rhymesWith(term, ending); }, WordGameLineCap);
+}
+
+WordWalk findPalindromes(const std::string &path)
+{
+    return walkTerms(path, [](const std::string &term) { return IsPalindrome(term); }, WordGameLineCap);
+}
+
+bool matchesLetters(const std::string &term, const LetterPattern &pattern)
+{
+    for (std::size_t k = 0; k < LetterPositions; ++k) {
+        const std::string &letter = pattern[k];
+        if (!letter.empty() && (k >= term.size() || term.compare(k, 1, letter) != 0))
+            return false;
+    }
+    return true;
+}
+
+WordWalk findByLetters(const std::string &path, const LetterPattern &pattern)
+{
+    WordWalk walk;
+    walk.lines.push_back(LettersHeader);
+    LineReader reader(path);
+    do {
+        ++walk.steps;
+        std::string term = reader.readLine();
+        if (walk.lines.size() < LettersLineCap && matchesLetters(term, pattern))
+            walk.lines.push_back(std::move(term));
+        reader.skipLine();
+    } while (!reader.atEnd());
+    return walk;
+}
+
+} // namespace zelvora
