@@ -95,7 +95,9 @@ private:
     void showResults(const std::vector<std::string> &appended, bool paneEmptied);
 
     void searchWholeWord(const QComboBox *list);
-    void finishDictionarySearch(const zelvora::SearchRun &run);
+    void runDictionarySearch(std::size_t progressMaximum, const QString &title,
+                             std::initializer_list<QPushButton *> buttons,
+                             const std::function<void(zelvora::SearchRun &)> &search);
     std::vector<zelvora::ListedDictionary> listedDictionaries(const QComboBox *list) const;
     std::vector<std::string> termListBytes() const;
     bool showWordWalk(const std::function<zelvora::WordWalk()> &walk);

@@ -90,14 +90,6 @@ void Form1::reloadKeepingTermBox()
     ComboBox2->setEditText(termBox);
 }
 
-void Form1::finishDictionarySearch(const zelvora::SearchRun &run)
-{
-    setPaneLines(RxRichEdit2, toScreen(run.lines));
-    showLookupState(run.state);
-    ProgressBar1->setCount(run.steps);
-    reloadKeepingTermBox();
-}
-
 void Form1::Button6Click()
 {
     searchWholeWord(ComboBox5);
@@ -110,65 +102,63 @@ void Form1::Button13Click()
 
 void Form1::searchWholeWord(const QComboBox *list)
 {
-    RxRichEdit2->clear();
-    ProgressBar1->setValue(0);
-    ProgressBar1->setMaximumCount(static_cast<std::size_t>(list->count()));
-    zelvora::SearchRun run{{}, lookupState(), 0};
-    {
-        ButtonsDisabled disabled{Button6, Button13, Button23, Button25, Button2, Button7};
-        try {
-            zelvora::searchWholeWord(listedDictionaries(list), language(), run);
-        } catch (const zelvora::FileError &error) {
-            // The pane keeps what was found before the failing dictionary.
-            setPaneLines(RxRichEdit2, toScreen(run.lines));
-            showFileError(error);
-        }
-    }
-    finishDictionarySearch(run);
+    runDictionarySearch(static_cast<std::size_t>(list->count()), windowTitle(),
+                        {Button6, Button13, Button23, Button25, Button2, Button7},
+                        [this, list](zelvora::SearchRun &run) {
+                            zelvora::searchWholeWord(listedDictionaries(list), language(), run);
+                        });
 }
 
 void Form1::Button23Click()
 {
     if (ComboBox2->currentText().size() < SubstringInTermListMinimum)
         return;
-    ProgressBar1->setValue(0);
-    ProgressBar1->setMaximumCount(static_cast<std::size_t>(termList->rowCount()));
-    const QString searchText = toScreen(zelvora::toUpperFull(fromScreen(ComboBox2->currentText())));
-    zelvora::SearchRun run{{}, lookupState(), 0};
-    {
-        ButtonsDisabled disabled{Button6, Button13, Button23, Button25, Button31, Button35, Button33, Button27, Button2, Button7};
-        RxRichEdit2->clear();
-        TitleWhileRunning title(this, QString::number(termList->rowCount()));
-        try {
-            zelvora::searchSubstringInTermList(toLocalPath(CurrentDictPath), termListBytes(), fromScreen(searchText),
-                                               language(), run);
-        } catch (const zelvora::FileError &error) {
-            showFileError(error);
-        }
-    }
-    finishDictionarySearch(run);
+    const QString count = QString::number(termList->rowCount());
+    runDictionarySearch(static_cast<std::size_t>(termList->rowCount()), count,
+                        {Button6, Button13, Button23, Button25, Button31, Button35, Button33, Button27, Button2, Button7},
+                        [this, text = fromScreen(ComboBox2->currentText())](zelvora::SearchRun &run) {
+                            zelvora::searchSubstringInTermList(toLocalPath(CurrentDictPath), termListBytes(), text,
+                                                               language(), run);
+                        });
 }
 
 void Form1::Button25Click()
 {
     if (ComboBox2->currentText().size() < SubstringInListMinimum)
         return;
+    runDictionarySearch(static_cast<std::size_t>(ComboBox1->count()), windowTitle(),
+                        {Button6, Button13, Button23, Button25, Button2, Button7},
+                        [this, text = fromScreen(ComboBox2->currentText())](zelvora::SearchRun &run) {
+                            zelvora::searchSubstringInList(listedDictionaries(ComboBox1), text, language(), run);
+                        });
+}
+
+// A search over one or several dictionaries with its buttons disabled and a
+// note in the title while it runs; afterwards the term list is the current
+// dictionary's again.
+void Form1::runDictionarySearch(std::size_t progressMaximum, const QString &title,
+                                std::initializer_list<QPushButton *> buttons,
+                                const std::function<void(zelvora::SearchRun &)> &search)
+{
+    RxRichEdit2->clear();
     ProgressBar1->setValue(0);
-    ProgressBar1->setMaximumCount(static_cast<std::size_t>(ComboBox1->count()));
-    const QString searchText = toScreen(zelvora::toUpperFull(fromScreen(ComboBox2->currentText())));
+    ProgressBar1->setMaximumCount(progressMaximum);
     zelvora::SearchRun run{{}, lookupState(), 0};
     {
-        ButtonsDisabled disabled{Button6, Button13, Button23, Button25, Button2, Button7};
-        RxRichEdit2->clear();
+        ButtonsDisabled disabled(buttons);
+        TitleWhileRunning note(this, title);
         try {
-            zelvora::searchSubstringInList(listedDictionaries(ComboBox1), fromScreen(searchText), language(), run);
+            search(run);
         } catch (const zelvora::FileError &error) {
             // The pane keeps what was found before the failing dictionary.
             setPaneLines(RxRichEdit2, toScreen(run.lines));
             showFileError(error);
         }
     }
-    finishDictionarySearch(run);
+    setPaneLines(RxRichEdit2, toScreen(run.lines));
+    showLookupState(run.state);
+    ProgressBar1->setCount(run.steps);
+    reloadKeepingTermBox();
 }
 
 bool Form1::showWordWalk(const std::function<zelvora::WordWalk()> &walk)

@@ -2,6 +2,7 @@
 
 #include "dictionary/FileError.h"
 
+#include <algorithm>
 #include <cerrno>
 #include <cstring>
 #include <fcntl.h>
@@ -16,7 +17,7 @@ constexpr char CtrlZ = '\x1A';
 } // namespace
 
 LineReader::LineReader(const std::string &path, std::size_t bufferSize)
-    : path_(path), buffer_(bufferSize > 0 ? bufferSize : 1)
+    : path_(path), bufferSize_(std::max<std::size_t>(bufferSize, 1)), buffer_(new char[bufferSize_])
 {
     fd_ = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
     if (fd_ < 0)
@@ -36,7 +37,7 @@ bool LineReader::fill()
     if (eof_)
         return false;
     for (;;) {
-        const ssize_t n = ::read(fd_, buffer_.data(), buffer_.size());
+        const ssize_t n = ::read(fd_, buffer_.get(), bufferSize_);
         if (n < 0) {
             if (errno == EINTR)
                 continue;
@@ -46,8 +47,8 @@ bool LineReader::fill()
         end_ = static_cast<std::size_t>(n);
         eof_ = n == 0;
         // A Ctrl+Z ends the file: nothing after it is ever delivered.
-        if (const void *ctrlZ = std::memchr(buffer_.data(), CtrlZ, end_)) {
-            end_ = static_cast<std::size_t>(static_cast<const char *>(ctrlZ) - buffer_.data());
+        if (const void *ctrlZ = std::memchr(buffer_.get(), CtrlZ, end_)) {
+            end_ = static_cast<std::size_t>(static_cast<const char *>(ctrlZ) - buffer_.get());
             eof_ = true;
         }
         return pos_ < end_;
@@ -62,7 +63,7 @@ bool LineReader::atEnd()
 template <typename Sink> void LineReader::scanLine(Sink &&sink)
 {
     while (fill()) {
-        const char *start = buffer_.data() + pos_;
+        const char *start = buffer_.get() + pos_;
         const std::size_t available = end_ - pos_;
         const auto *cr = static_cast<const char *>(std::memchr(start, CR, available));
         const std::size_t length = cr ? static_cast<std::size_t>(cr - start) : available;

@@ -1,8 +1,8 @@
 #pragma once
 
 #include <cstddef>
+#include <memory>
 #include <string>
-#include <vector>
 
 namespace zelvora {
 
@@ -32,7 +32,8 @@ private:
 
     std::string path_;
     int fd_ = -1;
-    std::vector<char> buffer_;
+    std::size_t bufferSize_;
+    std::unique_ptr<char[]> buffer_; // left uninitialised: opening a file costs no clearing
     std::size_t pos_ = 0;
     std::size_t end_ = 0;
     bool eof_ = false;

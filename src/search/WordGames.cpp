@@ -21,8 +21,11 @@ template <typename Test> WordWalk walkTerms(const std::string &path, Test &&pass
     for (;;) {
         ++walk.steps;
         reader.skipLine();
+        // Past the last definition there is no term to test, though reading
+        // there gives an empty line (which would pass as a palindrome).
+        const bool entryStarts = !reader.atEnd();
         std::string term = reader.readLine();
-        if (passes(term))
+        if (entryStarts && passes(term))
             walk.lines.push_back(std::move(term));
         if (reader.atEnd() || walk.lines.size() >= cap)
             return walk;

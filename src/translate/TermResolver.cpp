@@ -59,6 +59,9 @@ Resolution resolveTerms(const std::string &dictionaryPath, const std::vector<std
                         const std::vector<std::string> &prefixes, const TermLineWatcher &watcher)
 {
     Resolution resolution;
+    // With nothing to look up the dictionary is not even opened.
+    if (terms.empty() && prefixes.empty() && !watcher)
+        return resolution;
     StringSet pending(terms.begin(), terms.end());
     for (const std::string &prefix : prefixes)
         resolution.matches_.try_emplace(prefix);

@@ -49,8 +49,8 @@ private:
 };
 
 // Reads the dictionary once and resolves the given terms and prefixes (and the
-// terms the prefixes and the watcher bring). Only what the terms need is kept.
-// Throws FileError.
+// terms the prefixes and the watcher bring); with nothing to resolve it does not
+// open the file. Only what the terms need is kept. Throws FileError.
 Resolution resolveTerms(const std::string &dictionaryPath, const std::vector<std::string> &terms,
                         const std::vector<std::string> &prefixes, const TermLineWatcher &watcher = {});
 

@@ -173,6 +173,7 @@ reference::Window windowFor(const std::string &dictionary, Language language, st
     reference::Window window;
     window.currentDictPath = dictionary;
     window.language = language;
+    window.pane.reserve(earlierLines + 100);
     window.pane.assign(earlierLines, "prima");
     window.earlierLines = earlierLines;
     window.termBox = Before.termBox;

@@ -65,14 +65,22 @@ void TestFolder::writeDictionaryBytes(const QString &name, const std::string &by
 
 QString messageBoxShownBy(const std::function<void()> &action)
 {
+    return messageBoxShownBy(action, {});
+}
+
+QString messageBoxShownBy(const std::function<void()> &action, const std::function<void()> &whileShown)
+{
     QString text;
     QTimer watcher;
     watcher.setInterval(10);
     QObject::connect(&watcher, &QTimer::timeout, [&] {
         for (QWidget *widget : QApplication::topLevelWidgets())
             if (auto *box = qobject_cast<QMessageBox *>(widget); box && box->isVisible()) {
-                if (text.isEmpty())
+                if (text.isEmpty()) {
                     text = box->text();
+                    if (whileShown)
+                        whileShown();
+                }
                 box->done(QMessageBox::Ok);
             }
     });

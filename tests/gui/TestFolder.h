@@ -31,3 +31,5 @@ private:
 // Runs `action` and returns the text of the first message box it shows, which
 // is then closed; empty when none was shown.
 QString messageBoxShownBy(const std::function<void()> &action);
+// The same, running `whileShown` once while the box is up, before it is closed.
+QString messageBoxShownBy(const std::function<void()> &action, const std::function<void()> &whileShown);

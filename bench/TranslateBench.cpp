@@ -1,0 +1,120 @@
+// Whole-text translation and the word list of a 10,000-word text against a
+// generated 200,000-entry dictionary: the engine, the step-by-step reference
+// (timed on the first 200 words; its cost grows linearly with the words), and
+// plain reads of the dictionary for scale.
+
+#include "GeneratedDictionary.h"
+
+#include "dictionary/LineReader.h"
+#include "reference/StepByStep.h"
+#include "translate/TextOperations.h"
+#include "translate/WorkingText.h"
+
+#include <benchmark/benchmark.h>
+
+#include <cctype>
+#include <filesystem>
+#include <random>
+
+namespace {
+
+constexpr std::size_t Entries = 200'000;
+constexpr std::size_t TextWords = 10'000;
+constexpr std::size_t ReferenceWords = 200;
+constexpr std::size_t WordsPerLine = 10;
+
+const std::string &dictionary()
+{
+    return zelvora::bench::generatedDictionary(Entries);
+}
+
+// Words a reader might type: most are terms of the dictionary (in lower case),
+// some are not, a few are prefixes; with punctuation now and then.
+std::vector<std::string> textLines(std::size_t words)
+{
+    std::vector<std::string> terms;
+    zelvora::LineReader reader(dictionary());
+    reader.skipLine();
+    while (!reader.atEnd()) {
+        reader.skipLine();
+        terms.push_back(reader.readLine());
+    }
+    std::mt19937 rng(7);
+    std::vector<std::string> lines;
+    std::string line;
+    for (std::size_t i = 0; i < words; ++i) {
+        std::string word = terms[rng() % terms.size()];
+        for (char &c : word)
+            c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+        if (rng() % 5 == 0)
+            word += "xq";
+        else if (rng() % 50 == 0)
+            word = word.substr(0, 4) + "*";
+        line += word;
+        line += rng() % 8 == 0 ? ", " : " ";
+        if ((i + 1) % WordsPerLine == 0) {
+            lines.push_back(line + ".");
+            line.clear();
+        }
+    }
+    return lines;
+}
+
+std::vector<std::string> workingLines(std::size_t words)
+{
+    std::vector<std::string> lines;
+    for (const std::string &line : textLines(words))
+        lines.push_back(zelvora::removePunctuation(line));
+    return lines;
+}
+
+void engine(benchmark::State &state, zelvora::TextOperation operation)
+{
+    const std::vector<std::string> lines = workingLines(TextWords);
+    for (auto _ : state) {
+        const zelvora::TextRun run =
+            zelvora::runTextOperation(operation, dictionary(), lines, zelvora::Language::Italian, {});
+        benchmark::DoNotOptimize(run.lines.data());
+    }
+}
+
+void BM_TranslateEngine(benchmark::State &state) { engine(state, zelvora::TextOperation::Translate); }
+void BM_WordListEngine(benchmark::State &state) { engine(state, zelvora::TextOperation::WordList); }
+
+void reference(benchmark::State &state, void (*operation)(zelvora::reference::Window &, const std::string &))
+{
+    const std::string workingFile = (std::filesystem::temp_directory_path() / "zelvora-bench-origine2.txt").string();
+    zelvora::writeLines(workingFile, workingLines(ReferenceWords));
+    for (auto _ : state) {
+        zelvora::reference::Window window;
+        window.currentDictPath = dictionary();
+        operation(window, workingFile);
+        benchmark::DoNotOptimize(window.pane.data());
+    }
+    std::filesystem::remove(workingFile);
+}
+
+void BM_TranslateReference200(benchmark::State &state) { reference(state, zelvora::reference::Button8Click); }
+void BM_WordListReference200(benchmark::State &state) { reference(state, zelvora::reference::Button19Click); }
+
+// One pass over the dictionary's lines, the way every operation reads a file.
+void BM_ReadDictionaryLines(benchmark::State &state)
+{
+    for (auto _ : state) {
+        zelvora::LineReader reader(dictionary());
+        std::size_t total = 0;
+        while (!reader.atEnd())
+            total += reader.readLine().size();
+        benchmark::DoNotOptimize(total);
+    }
+}
+
+} // namespace
+
+BENCHMARK(BM_TranslateEngine)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_WordListEngine)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_TranslateReference200)->Unit(benchmark::kMillisecond)->Iterations(1);
+BENCHMARK(BM_WordListReference200)->Unit(benchmark::kMillisecond)->Iterations(1);
+BENCHMARK(BM_ReadDictionaryLines)->Unit(benchmark::kMillisecond);
+
+BENCHMARK_MAIN();

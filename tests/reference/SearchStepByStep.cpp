@@ -1,0 +1,250 @@
+#include "reference/SearchStepByStep.h"
+
+#include "dictionary/LineReader.h"
+#include "dictionary/TextHelpers.h"
+#include "dictionary/UpperCase.h"
+
+namespace zelvora::reference {
+
+namespace {
+
+const std::string Separator(24, '_');
+// Small, so that opening a small dictionary many times stays cheap.
+constexpr std::size_t ReadBuffer = 4096;
+constexpr std::size_t WordGameCap = 5000;
+constexpr std::size_t LettersCap = 10000;
+constexpr std::size_t TermListCap = 32500;
+constexpr std::size_t Slots = 50;
+
+void clearPane(Window &w)
+{
+    w.pane.clear();
+    w.earlierLines = 0;
+}
+
+std::string header(const std::string &name)
+{
+    return "----- " + name + " -----";
+}
+
+bool occursIn(const std::string &text, const std::string &part)
+{
+    return text.find(part) != std::string::npos;
+}
+
+// Pos: the 1-based position of the first occurrence, 0 when there is none.
+std::size_t pos(const std::string &part, const std::string &text)
+{
+    const std::size_t at = text.find(part);
+    return at == std::string::npos ? 0 : at + 1;
+}
+
+// The per-dictionary step of the substring search over all dictionaries.
+void Button24Click(Window &w, const std::string &fileName, const std::vector<std::string> &termList)
+{
+    const std::string text = toUpperFull(w.termBox); // 1
+    std::size_t hits = 0;
+    for (const std::string &item : termList) { // 2
+        if (!occursIn(item, text))
+            continue;
+        if (++hits == 1)
+            w.pane.push_back(header(fileName));
+        w.termBox = item;
+        Button1Click(w);
+    }
+    w.termBox = text; // 3
+}
+
+// The anagram test of one candidate against the letter slots.
+bool qualifies(const std::string &candidate, const std::array<std::string, Slots> &slots, std::size_t n)
+{
+    std::string c = candidate; // 1
+    for (const std::string &s : slots) { // 2
+        if (!s.empty() && occursIn(c, s))
+            c = ReplaceFirst(c, s, "0");
+        else
+            c = "0" + c;
+    }
+    return candidate.size() == n && c.find_first_not_of('0') == std::string::npos && c.size() >= 2
+        && c.size() <= Slots; // 3
+}
+
+// The k-th character of the word (1-based), or the empty string past its end.
+std::string characterAt(const std::string &word, std::size_t k)
+{
+    return k <= word.size() ? word.substr(k - 1, 1) : std::string();
+}
+
+} // namespace
+
+void Button6Click(Window &w, const std::vector<ListEntry> &list)
+{
+    clearPane(w); // 1
+    const std::string savedDictPath = w.currentDictPath; // 2
+    w.progressPosition = 0; // 3
+    w.progressMaximum = list.size(); // 4
+    for (const ListEntry &entry : list) { // 5
+        w.currentDictPath = entry.path;
+        if (entry.name != Separator) {
+            w.pane.push_back(header(entry.name));
+            Button1Click(w);
+            if (w.label3 == "NO" && !w.pane.empty())
+                w.pane.pop_back();
+        }
+        ++w.progressPosition;
+    }
+    w.currentDictPath = savedDictPath; // 9
+}
+
+void Button23Click(Window &w, const std::vector<std::string> &termList)
+{
+    w.progressPosition = 0; // 2
+    w.progressMaximum = termList.size();
+    clearPane(w); // 4
+    const std::string text = toUpperFull(w.termBox);
+    for (const std::string &item : termList) { // 6
+        if (occursIn(item, text)) {
+            w.termBox = item;
+            Button1Click(w);
+        }
+        ++w.progressPosition;
+    }
+    w.termBox = text; // 7
+}
+
+void Button25Click(Window &w, const std::vector<ListEntry> &list)
+{
+    w.progressPosition = 0; // 2
+    clearPane(w);
+    w.progressMaximum = list.size();
+    for (const ListEntry &entry : list) { // 3
+        w.currentDictPath = entry.path;
+        if (entry.name != Separator) {
+            std::vector<std::string> termList;
+            {
+                LineReader file(w.currentDictPath, ReadBuffer);
+                do {
+                    std::string term = file.readLine();
+                    file.readLine();
+                    if (termList.size() < TermListCap)
+                        termList.push_back(std::move(term));
+                } while (!file.atEnd());
+            }
+            Button24Click(w, entry.name, termList);
+        }
+        ++w.progressPosition;
+    }
+}
+
+// In the word games the candidates are the term lines of the file: after the
+// last definition, "read two lines" reads past the end and gets an empty line,
+// which is no term line and is not tested (it would pass as a palindrome).
+
+void Button2Click(Window &w)
+{
+    w.progressPosition = 0; // 1
+    if (w.termBox.size() < 2 || w.termBox.size() > Slots) // 2
+        return;
+    clearPane(w); // 3
+    w.termBox = toUpperAscii(w.termBox); // 4
+    const std::size_t n = w.termBox.size();
+    std::array<std::string, Slots> slots;
+    for (std::size_t k = 1; k <= n; ++k)
+        slots[k - 1] = characterAt(w.termBox, k);
+    LineReader file(w.currentDictPath, ReadBuffer); // 5
+    file.readLine();
+    for (;;) { // 6
+        ++w.progressPosition;
+        file.readLine();
+        const bool termLine = !file.atEnd();
+        const std::string candidate = file.readLine();
+        if (termLine && qualifies(candidate, slots, n))
+            w.pane.push_back(candidate);
+        if (file.atEnd())
+            break;
+        if (w.pane.size() >= WordGameCap)
+            break;
+    }
+}
+
+void Button7Click(Window &w)
+{
+    w.progressPosition = 0; // 1
+    w.termBox = toUpperAscii(w.termBox); // 2
+    if (w.termBox.size() < 2) // 4
+        return;
+    const std::string ending = w.termBox;
+    const std::size_t k = ending.size();
+    clearPane(w); // 5
+    LineReader file(w.currentDictPath, ReadBuffer);
+    file.readLine();
+    for (;;) { // 6
+        file.readLine();
+        const bool termLine = !file.atEnd();
+        const std::string word = file.readLine();
+        if (termLine && k <= word.size() && pos(ending, word) == word.size() - k + 1)
+            w.pane.push_back(word);
+        ++w.progressPosition;
+        if (file.atEnd())
+            break;
+        if (w.pane.size() >= WordGameCap)
+            break;
+    }
+}
+
+void Button35Click(Window &w)
+{
+    w.progressPosition = 0; // 1
+    w.termBox = toUpperAscii(w.termBox);
+    clearPane(w); // 2
+    LineReader file(w.currentDictPath, ReadBuffer);
+    file.readLine();
+    for (;;) { // 3
+        file.readLine();
+        const bool termLine = !file.atEnd();
+        const std::string word = file.readLine();
+        if (termLine && IsPalindrome(word))
+            w.pane.push_back(word);
+        ++w.progressPosition;
+        if (file.atEnd())
+            break;
+        if (w.pane.size() >= WordGameCap)
+            break;
+    }
+}
+
+void Panel49Click(Window &w, const std::array<std::string, 14> &boxes)
+{
+    std::size_t entries = 0; // 1
+    {
+        LineReader file(w.currentDictPath, ReadBuffer);
+        do {
+            file.readLine();
+            file.readLine();
+            ++entries;
+        } while (!file.atEnd());
+    }
+    bool allEmpty = true; // 2
+    for (const std::string &box : boxes)
+        allEmpty = allEmpty && box.empty();
+    if (allEmpty)
+        return;
+    LineReader file(w.currentDictPath, ReadBuffer); // 3
+    clearPane(w);
+    w.pane.push_back("[PAROLE TROVATE]");
+    w.progressPosition = 0; // 4
+    w.progressMaximum = entries;
+    do { // 5
+        ++w.progressPosition;
+        const std::string word = file.readLine();
+        bool matches = true;
+        for (std::size_t k = 1; k <= boxes.size(); ++k)
+            if (!boxes[k - 1].empty() && boxes[k - 1] != characterAt(word, k))
+                matches = false;
+        if (matches && w.pane.size() < LettersCap)
+            w.pane.push_back(word);
+        file.readLine();
+    } while (!file.atEnd());
+}
+
+} // namespace zelvora::reference
