@@ -6,6 +6,7 @@ packages=(
   g++ cmake ninja-build pkg-config
   qt6-base-dev libgl-dev
   libgtest-dev libbenchmark-dev
+  zlib1g-dev
   fonts-dejavu-core
 )
 

@@ -85,6 +85,23 @@ std::string LineReader::readLine()
     return line;
 }
 
+std::string_view LineReader::readLineView(std::string &spill)
+{
+    if (fill()) {
+        const char *start = buffer_.get() + pos_;
+        const auto *cr = static_cast<const char *>(std::memchr(start, CR, end_ - pos_));
+        // The LF after the CR may only be checked here without refilling the buffer under the view.
+        if (cr && cr + 1 < buffer_.get() + end_) {
+            pos_ += static_cast<std::size_t>(cr - start) + 1;
+            if (buffer_[pos_] == LF)
+                ++pos_;
+            return {start, static_cast<std::size_t>(cr - start)};
+        }
+    }
+    spill = readLine();
+    return spill;
+}
+
 void LineReader::skipLine()
 {
     scanLine([](const char *, std::size_t) {});

@@ -3,6 +3,7 @@
 #include <cstddef>
 #include <memory>
 #include <string>
+#include <string_view>
 
 namespace zelvora {
 
@@ -21,6 +22,9 @@ public:
     bool atEnd();
     // The next line without its end; the empty string at end of file.
     std::string readLine();
+    // The next line as a view that stays valid until the next read; it looks
+    // into the reader's buffer when the line lies there whole, else into `spill`.
+    std::string_view readLineView(std::string &spill);
     // Passes over the next line without keeping it, however long it is.
     void skipLine();
 

@@ -85,11 +85,11 @@ void searchSubstringInList(const std::vector<ListedDictionary> &list, const std:
         bool prefixMatch = false;
         std::size_t termLines = 0;
         Resolution resolution = resolveTerms(
-            dictionary.path, {}, {}, [&](const std::string &term, std::vector<std::string> &moreTerms) {
-                if (contains(term, text)) {
-                    matches.push_back(term);
+            dictionary.path, {}, {}, [&](std::string_view term, std::vector<std::string> &moreTerms) {
+                if (term.find(text) != std::string_view::npos) {
+                    matches.emplace_back(term);
                     // A prefix lookup lists the entries before this one too.
-                    if (isPrefixLookup(term))
+                    if (isPrefixLookup(matches.back()))
                         prefixMatch = true;
                     else
                         moreTerms.push_back(toUpperFull(term));

@@ -17,6 +17,7 @@ template <typename Test> WordWalk walkTerms(const std::string &path, Test &&pass
 {
     WordWalk walk;
     LineReader reader(path);
+    std::string spill;
     reader.skipLine();
     for (;;) {
         ++walk.steps;
@@ -24,9 +25,9 @@ template <typename Test> WordWalk walkTerms(const std::string &path, Test &&pass
         // Past the last definition there is no term to test, though reading
         // there gives an empty line (which would pass as a palindrome).
         const bool entryStarts = !reader.atEnd();
-        std::string term = reader.readLine();
+        const std::string_view term = reader.readLineView(spill);
         if (entryStarts && passes(term))
-            walk.lines.push_back(std::move(term));
+            walk.lines.emplace_back(term);
         if (reader.atEnd() || walk.lines.size() >= cap)
             return walk;
     }
@@ -39,11 +40,11 @@ bool isAnagramWordLength(std::size_t length)
     return length >= 2 && length <= AnagramSlots;
 }
 
-bool isAnagramOf(const std::string &candidate, const std::string &word)
+bool isAnagramOf(std::string_view candidate, const std::string &word)
 {
     if (candidate.size() != word.size())
         return false;
-    std::string marked = candidate;
+    std::string marked(candidate);
     std::size_t unmatchedSlots = 0;
     for (const char letter : word) {
         const std::size_t at = marked.find(letter);
@@ -60,29 +61,29 @@ bool isAnagramOf(const std::string &candidate, const std::string &word)
 
 WordWalk findAnagrams(const std::string &path, const std::string &word)
 {
-    return walkTerms(path, [&word](const std::string &term) { return isAnagramOf(term, word); }, WordGameLineCap);
+    return walkTerms(path, [&word](std::string_view term) { return isAnagramOf(term, word); }, WordGameLineCap);
 }
 
-bool rhymesWith(const std::string &term, const std::string &ending)
+bool rhymesWith(std::string_view term, const std::string &ending)
 {
     return ending.size() <= term.size() && term.find(ending) == term.size() - ending.size();
 }
 
 WordWalk findRhymes(const std::string &path, const std::string &ending)
 {
-    return walkTerms(path, [&ending](const std::string &term) { return rhymesWith(term, ending); }, WordGameLineCap);
+    return walkTerms(path, [&ending](std::string_view term) { return rhymesWith(term, ending); }, WordGameLineCap);
 }
 
 WordWalk findPalindromes(const std::string &path)
 {
-    return walkTerms(path, [](const std::string &term) { return IsPalindrome(term); }, WordGameLineCap);
+    return walkTerms(path, [](std::string_view term) { return IsPalindrome(term); }, WordGameLineCap);
 }
 
-bool matchesLetters(const std::string &term, const LetterPattern &pattern)
+bool matchesLetters(std::string_view term, const LetterPattern &pattern)
 {
     for (std::size_t k = 0; k < LetterPositions; ++k) {
         const std::string &letter = pattern[k];
-        if (!letter.empty() && (k >= term.size() || term.compare(k, 1, letter) != 0))
+        if (!letter.empty() && (k >= term.size() || term.substr(k, 1) != letter))
             return false;
     }
     return true;
@@ -93,11 +94,12 @@ WordWalk findByLetters(const std::string &path, const LetterPattern &pattern)
     WordWalk walk;
     walk.lines.push_back(LettersHeader);
     LineReader reader(path);
+    std::string spill;
     do {
         ++walk.steps;
-        std::string term = reader.readLine();
+        const std::string_view term = reader.readLineView(spill);
         if (walk.lines.size() < LettersLineCap && matchesLetters(term, pattern))
-            walk.lines.push_back(std::move(term));
+            walk.lines.emplace_back(term);
         reader.skipLine();
     } while (!reader.atEnd());
     return walk;

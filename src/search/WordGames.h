@@ -3,6 +3,7 @@
 #include <array>
 #include <cstddef>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace zelvora {
@@ -30,13 +31,13 @@ bool isAnagramWordLength(std::size_t length);
 // True when the candidate is made of the word's letters: the letters are
 // marked off in the candidate one slot after the other, as the search has
 // always done it (a "0" in the word also matches an already marked letter).
-bool isAnagramOf(const std::string &candidate, const std::string &word);
+bool isAnagramOf(std::string_view candidate, const std::string &word);
 
 // Terms that are anagrams of `word` (already upper-cased), stopping at 5000 lines.
 WordWalk findAnagrams(const std::string &path, const std::string &word);
 
 // Terms that end with `ending` where the ending first occurs, stopping at 5000 lines.
-bool rhymesWith(const std::string &term, const std::string &ending);
+bool rhymesWith(std::string_view term, const std::string &ending);
 WordWalk findRhymes(const std::string &path, const std::string &ending);
 
 // Terms that read the same backwards, stopping at 5000 lines.
@@ -45,7 +46,7 @@ WordWalk findPalindromes(const std::string &path);
 // Up to 14 characters by position; an empty slot puts no condition.
 inline constexpr std::size_t LetterPositions = 14;
 using LetterPattern = std::array<std::string, LetterPositions>;
-bool matchesLetters(const std::string &term, const LetterPattern &pattern);
+bool matchesLetters(std::string_view term, const LetterPattern &pattern);
 // The header line, then every matching term line (line 1 included) while the
 // results hold fewer than 10000 lines; the whole file is read.
 WordWalk findByLetters(const std::string &path, const LetterPattern &pattern);

@@ -68,7 +68,7 @@ Resolution resolveTerms(const std::string &dictionaryPath, const std::vector<std
     const PrefixTable prefixTable(resolution.matches_);
 
     std::vector<std::string> watchedTerms;
-    const auto watch = [&](const std::string &term) {
+    const auto watch = [&](std::string_view term) {
         const bool watching = watcher(term, watchedTerms);
         for (std::string &watched : watchedTerms)
             if (!resolution.definitions_.contains(watched))
@@ -78,9 +78,10 @@ Resolution resolveTerms(const std::string &dictionaryPath, const std::vector<std
     };
 
     LineReader reader(dictionaryPath);
+    std::string spill;
     bool watching = false;
     if (watcher)
-        watching = watch(reader.readLine());
+        watching = watch(reader.readLineView(spill));
     else
         reader.skipLine(); // the header pair's term is never compared
     std::string awaitingDefinition;
@@ -94,7 +95,7 @@ Resolution resolveTerms(const std::string &dictionaryPath, const std::vector<std
         }
         // A term line read at the end of the file starts no entry of its own.
         const bool startsEntry = !reader.atEnd();
-        std::string term = reader.readLine();
+        const std::string_view term = reader.readLineView(spill);
         const bool lastLine = reader.atEnd();
         prefixTable.match(term, [&](std::vector<std::string> &found) {
             std::string matched = toUpperFull(term);
@@ -108,7 +109,7 @@ Resolution resolveTerms(const std::string &dictionaryPath, const std::vector<std
             break;
         if (const auto found = pending.find(term); found != pending.end()) {
             pending.erase(found);
-            awaitingDefinition = std::move(term);
+            awaitingDefinition = term;
             awaiting = true;
         }
     }

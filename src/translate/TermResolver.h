@@ -20,7 +20,7 @@ using StringMap = std::unordered_map<std::string, Value, StringHash, std::equal_
 // Sees every term line as the walk reaches it, the header pair's included, and
 // may add terms to resolve from that line on. Returns false once the lines
 // that follow are of no more interest to it.
-using TermLineWatcher = std::function<bool(const std::string &termLine, std::vector<std::string> &moreTerms)>;
+using TermLineWatcher = std::function<bool(std::string_view termLine, std::vector<std::string> &moreTerms)>;
 
 // What one walk of a dictionary tells about the terms a text needs.
 //

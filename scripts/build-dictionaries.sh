@@ -1,0 +1,221 @@
+#!/usr/bin/env bash
+# Builds the real dictionaries from Debian's dictd packages (FreeDict, WordNet,
+# GCIDE, FOLDOC, Jargon File, V.E.R.A., The Devil's Dictionary, The Elements)
+# and puts them beside the program in place of the bundled sample.
+#
+#   scripts/build-dictionaries.sh PROGRAM_FOLDER
+#       PROGRAM_FOLDER is where the zelvora executable is (build/src). The first
+#       run downloads the packages with `apt-get download` into
+#       BUILD/dictionary-cache/ (BUILD being PROGRAM_FOLDER's parent), unpacks
+#       them there, converts them with zelvora-import into BUILD/real-data/
+#       (the catalogue and dizionari/) and copies that into PROGRAM_FOLDER.
+#       Later runs reuse the cache, convert only what is out of date and copy
+#       only what differs. When the packages cannot be had it says so in one
+#       line, exits 0 and leaves the program on the bundled sample.
+#   scripts/build-dictionaries.sh --catalogue-only DATA_FOLDER
+#       Writes DATA_FOLDER/tutti_i_dizionari.txt from the dictionary files that
+#       exist in DATA_FOLDER/dizionari/.
+#
+# Nothing is installed: the packages are only unpacked into the cache.
+# Environment: ZELVORA_IMPORT (the converter; default BUILD/tools/import/zelvora-import),
+# ZELVORA_DICTIONARY_CACHE, ZELVORA_REAL_DATA (the two folders above).
+set -euo pipefail
+root=$(cd "$(dirname "$0")/.." && pwd)
+script="$root/scripts/build-dictionaries.sh"
+
+# The dictionaries: section|file|title|source and licence|inputs (dictd names,
+# --inverse or --glosses before an input read that way). The packages are
+# dict-NAME for each input NAME (dict-freedict-ita-eng for freedict-ita-eng).
+built_here="built on this computer from the Debian package"
+dictionaries=(
+  "1|italiano_inglese.txt|ITALIANO-INGLESE (FREEDICT)|FreeDict ita-eng and the inverse of eng-ita (Ergane data), GNU GPL 2 or later; $built_here dict-freedict-ita-eng, dict-freedict-eng-ita|freedict-ita-eng --inverse freedict-eng-ita"
+  "2|definizioni_italiane.txt|DEFINIZIONI ITALIANE (WIKTIONARY)|Italian glosses of the FreeDict+WikDict ita-spa, ita-por, ita-swe, ita-nor, ita-fin and ita-ind dictionaries (Wiktionary data), CC BY-SA 3.0; $built_here dict-freedict-ita-*|--glosses freedict-ita-spa --glosses freedict-ita-por --glosses freedict-ita-swe --glosses freedict-ita-nor --glosses freedict-ita-fin --glosses freedict-ita-ind"
+  "5|inglese_italiano.txt|INGLESE-ITALIANO (FREEDICT)|FreeDict eng-ita and the inverse of ita-eng (Ergane data), GNU GPL 2 or later; $built_here dict-freedict-eng-ita, dict-freedict-ita-eng|freedict-eng-ita --inverse freedict-ita-eng"
+  "5|italiano_tedesco.txt|ITALIANO-TEDESCO (FREEDICT)|FreeDict ita-deu and the inverse of deu-ita (Ergane data), GNU GPL 2 or later; $built_here dict-freedict-ita-deu, dict-freedict-deu-ita|freedict-ita-deu --inverse freedict-deu-ita"
+  "5|italiano_francese.txt|ITALIANO-FRANCESE (FREEDICT)|The inverse of FreeDict+WikDict fra-ita (Wiktionary data), CC BY-SA 3.0; $built_here dict-freedict-fra-ita|--inverse freedict-fra-ita"
+  "5|italiano_spagnolo.txt|ITALIANO-SPAGNOLO (FREEDICT)|FreeDict+WikDict ita-spa (Wiktionary data), CC BY-SA 3.0; $built_here dict-freedict-ita-spa|freedict-ita-spa"
+  "5|italiano_portoghese.txt|ITALIANO-PORTOGHESE (FREEDICT)|FreeDict+WikDict ita-por (Wiktionary data), CC BY-SA 3.0; $built_here dict-freedict-ita-por|freedict-ita-por"
+  "5|italiano_olandese.txt|ITALIANO-OLANDESE (FREEDICT)|The inverse of FreeDict+WikDict nld-ita (Wiktionary data), CC BY-SA 3.0; $built_here dict-freedict-nld-ita|--inverse freedict-nld-ita"
+  "5|italiano_svedese.txt|ITALIANO-SVEDESE (FREEDICT)|FreeDict+WikDict ita-swe and the inverse of swe-ita (Wiktionary data), CC BY-SA 3.0; $built_here dict-freedict-ita-swe, dict-freedict-swe-ita|freedict-ita-swe --inverse freedict-swe-ita"
+  "5|italiano_norvegese.txt|ITALIANO-NORVEGESE (FREEDICT)|FreeDict+WikDict ita-nor (Wiktionary data), CC BY-SA 3.0; $built_here dict-freedict-ita-nor|freedict-ita-nor"
+  "5|italiano_finlandese.txt|ITALIANO-FINLANDESE (FREEDICT)|FreeDict+WikDict ita-fin and the inverse of fin-ita (Wiktionary data), CC BY-SA 3.0; $built_here dict-freedict-ita-fin, dict-freedict-fin-ita|freedict-ita-fin --inverse freedict-fin-ita"
+  "5|italiano_indonesiano.txt|ITALIANO-INDONESIANO (FREEDICT)|FreeDict+WikDict ita-ind (Wiktionary data), CC BY-SA 3.0; $built_here dict-freedict-ita-ind|freedict-ita-ind"
+  "6|wordnet.txt|WORDNET 3.0|WordNet 3.0, Princeton University, WordNet 3.0 licence (free use and distribution with its copyright notice); $built_here dict-wn|wn"
+  "6|gcide.txt|GCIDE - COLLABORATIVE INTERNATIONAL DICTIONARY OF ENGLISH|GCIDE 0.48 (Webster's 1913 and WordNet), GNU GPL 2 or later; $built_here dict-gcide|gcide"
+  "7|foldoc.txt|FOLDOC - FREE ON-LINE DICTIONARY OF COMPUTING|FOLDOC, Denis Howe, GNU FDL 1.1 or later; $built_here dict-foldoc|foldoc"
+  "7|jargon_file.txt|THE JARGON FILE 4.4.7|The Jargon File 4.4.7, Eric S. Raymond, public domain; $built_here dict-jargon|jargon"
+  "8|tedesco_italiano.txt|TEDESCO-ITALIANO (FREEDICT)|FreeDict deu-ita (Ergane data), GNU GPL 2 or later; $built_here dict-freedict-deu-ita|freedict-deu-ita"
+  "8|francese_italiano.txt|FRANCESE-ITALIANO (FREEDICT)|FreeDict+WikDict fra-ita (Wiktionary data), CC BY-SA 3.0; $built_here dict-freedict-fra-ita|freedict-fra-ita"
+  "8|olandese_italiano.txt|OLANDESE-ITALIANO (FREEDICT)|FreeDict+WikDict nld-ita (Wiktionary data), CC BY-SA 3.0; $built_here dict-freedict-nld-ita|freedict-nld-ita"
+  "8|svedese_italiano.txt|SVEDESE-ITALIANO (FREEDICT)|FreeDict+WikDict swe-ita (Wiktionary data), CC BY-SA 3.0; $built_here dict-freedict-swe-ita|freedict-swe-ita"
+  "8|finlandese_italiano.txt|FINLANDESE-ITALIANO (FREEDICT)|FreeDict+WikDict fin-ita (Wiktionary data), CC BY-SA 3.0; $built_here dict-freedict-fin-ita|freedict-fin-ita"
+  "9|sigle_vera.txt|V.E.R.A. - VIRTUAL ENTITY OF RELEVANT ACRONYMS|V.E.R.A. 1.24, Oliver Heidelbach, GNU FDL 1.1 or later; $built_here dict-vera|vera"
+  "9|devils_dictionary.txt|THE DEVIL'S DICTIONARY|The Devil's Dictionary, Ambrose Bierce (1911), public domain; $built_here dict-devil|devil"
+  "9|elementi_chimici.txt|THE ELEMENTS|The Elements, Jay F. Kominek (2000), public domain; $built_here dict-elements|elements"
+)
+separator="________________________"
+default_dictionary="italiano_inglese.txt"
+
+sections=() files=() titles=() sources=() inputs=()
+for entry in "${dictionaries[@]}"; do
+  IFS='|' read -r section file title source input <<<"$entry"
+  sections+=("$section") files+=("$file") titles+=("$title") sources+=("$source") inputs+=("$input")
+done
+# The dictd names dictionary number $1 reads, without --inverse and --glosses.
+inputs_of() {
+  local word
+  for word in ${inputs[$1]}; do
+    [[ $word == --* ]] || echo "$word"
+  done
+}
+
+# Writes FOLDER/tutti_i_dizionari.txt: nine sections, each the files of the
+# table that exist in FOLDER/dizionari, each closed by the separator; CR LF.
+write_catalogue() {
+  local folder=$1 section i
+  [ -f "$folder/dizionari/$default_dictionary" ] || { echo "no $default_dictionary in $folder/dizionari" >&2; return 1; }
+  for section in 1 2 3 4 5 6 7 8 9; do
+    for i in "${!files[@]}"; do
+      if [ "${sections[$i]}" = "$section" ] && [ -f "$folder/dizionari/${files[$i]}" ]; then
+        printf '%s\r\n' "${files[$i]}"
+      fi
+    done
+    printf '%s\r\n' "$separator"
+  done >"$folder/tutti_i_dizionari.txt.new"
+  mv "$folder/tutti_i_dizionari.txt.new" "$folder/tutti_i_dizionari.txt"
+}
+
+if [ "${1:-}" = "--catalogue-only" ]; then
+  [ $# -eq 2 ] || { echo "usage: $0 --catalogue-only DATA_FOLDER" >&2; exit 2; }
+  write_catalogue "$2"
+  exit 0
+fi
+[ $# -eq 1 ] && [ -d "$1" ] || { echo "usage: $0 PROGRAM_FOLDER (the folder of the zelvora executable)" >&2; exit 2; }
+
+program=$(cd "$1" && pwd)
+build=$(dirname "$program")
+cache=${ZELVORA_DICTIONARY_CACHE:-$build/dictionary-cache}
+real=${ZELVORA_REAL_DATA:-$build/real-data}
+import=${ZELVORA_IMPORT:-$build/tools/import/zelvora-import}
+
+if [ ! -x "$import" ] && [ -f "$build/CMakeCache.txt" ]; then
+  cmake --build "$build" -j2 --target zelvora-import >/dev/null
+fi
+[ -x "$import" ] || { echo "zelvora-import not found at $import" >&2; exit 1; }
+
+summaries="$real/summaries" # what zelvora-import said about each file
+mkdir -p "$cache/debs" "$cache/unpacked" "$real/dizionari" "$summaries"
+log="$real/build.log" # what this run did and what failed
+: >"$log"
+
+# The packages of every input, each once.
+packages=$(for i in "${!files[@]}"; do inputs_of "$i"; done | sort -u | sed 's/^/dict-/')
+deb_of() { { ls -t "$cache/debs/$1"_*.deb 2>/dev/null || true; } | head -n 1; }
+
+# 1. Download what the cache lacks; one at a time when all at once fails, to keep what can be had.
+missing=()
+for package in $packages; do
+  [ -n "$(deb_of "$package")" ] || missing+=("$package")
+done
+fetch() {
+  (cd "$cache/debs" && apt-get download -o Acquire::Retries=1 -o Acquire::http::Timeout=30 "$@") >>"$log" 2>&1
+}
+if [ ${#missing[@]} -gt 0 ]; then
+  if ! fetch "${missing[@]}"; then
+    for package in "${missing[@]}"; do fetch "$package" || true; done
+  fi
+fi
+unavailable=()
+for package in $packages; do
+  [ -n "$(deb_of "$package")" ] || unavailable+=("$package")
+done
+for package in dict-freedict-ita-eng dict-freedict-eng-ita; do
+  if [ -z "$(deb_of "$package")" ]; then
+    echo "Real dictionaries not built: apt-get download could not fetch ${#unavailable[@]} of $(wc -w <<<"$packages") dictionary packages (no network or no package lists? see $log); the program starts on the bundled sample."
+    exit 0
+  fi
+done
+
+# 2. Unpack each package once (again when its .deb is newer).
+for package in $packages; do
+  deb=$(deb_of "$package")
+  [ -n "$deb" ] || continue
+  target="$cache/unpacked/$package"
+  if [ ! -f "$target/.unpacked" ] || [ "$deb" -nt "$target/.unpacked" ]; then
+    rm -rf "$target"
+    dpkg-deb -x "$deb" "$target"
+    touch "$target/.unpacked"
+  fi
+done
+
+# 3. Convert what is out of date: older than one of its inputs, the converter or this script.
+dictd_path() { echo "$cache/unpacked/dict-$1/usr/share/dictd/$1"; }
+announced=no
+failed=()
+for i in "${!files[@]}"; do
+  file=${files[$i]}
+  output="$real/dizionari/$file"
+  ready=yes
+  stale=no
+  [ -f "$output" ] || stale=yes
+  for name in $(inputs_of "$i"); do
+    index="$(dictd_path "$name").index"
+    if [ ! -f "$index" ]; then
+      ready=no
+      continue
+    fi
+    for input in "$index" "$(dictd_path "$name").dict"*; do
+      [ "$input" -nt "$output" ] && stale=yes
+    done
+  done
+  if [ $ready = no ]; then
+    rm -f "$output" # a package went missing: leave its dictionary out of the catalogue
+    continue
+  fi
+  [ "$import" -nt "$output" ] || [ "$script" -nt "$output" ] && stale=yes
+  [ $stale = yes ] || continue
+  if [ $announced = no ]; then
+    echo "Converting Debian's dictd dictionaries into $real (under a minute)..."
+    announced=yes
+  fi
+  arguments=()
+  for word in ${inputs[$i]}; do
+    case $word in
+      --*) arguments+=("$word") ;;
+      *) arguments+=("$(dictd_path "$word")") ;;
+    esac
+  done
+  if "$import" --title "${titles[$i]}" --source "${sources[$i]}" "${arguments[@]}" -o "$output" 2>"$summaries/$file"; then
+    head -n 1 "$summaries/$file" >>"$log"
+  else
+    cat "$summaries/$file" >>"$log"
+    failed+=("$file")
+  fi
+done
+[ ${#failed[@]} -eq 0 ] || echo "Could not convert ${failed[*]}; see $log" >&2
+
+# 4. The catalogue of what was built.
+if ! write_catalogue "$real" 2>>"$log"; then
+  echo "Real dictionaries not built: $default_dictionary is missing (see $log); the program starts on the bundled sample."
+  exit 1
+fi
+
+# 5. Into the program folder, in place of the sample: copy what differs, remove the rest.
+mkdir -p "$program/dizionari"
+for source in "$real/dizionari"/*.txt; do
+  target="$program/dizionari/$(basename "$source")"
+  if [ ! -f "$target" ] || [ "$source" -nt "$target" ] || [ "$source" -ot "$target" ] ||
+    [ "$(stat -c %s "$source")" != "$(stat -c %s "$target")" ]; then
+    cp -p "$source" "$target.new" && mv "$target.new" "$target"
+  fi
+done
+for target in "$program/dizionari"/*; do
+  [ -e "$real/dizionari/$(basename "$target")" ] || rm -f "$target"
+done
+cp "$real/tutti_i_dizionari.txt" "$program/tutti_i_dizionari.txt.new"
+mv "$program/tutti_i_dizionari.txt.new" "$program/tutti_i_dizionari.txt"
+
+count=$(grep -vc "^$separator" "$real/tutti_i_dizionari.txt" || true)
+message="Real dictionaries: $count files in $program"
+[ ${#unavailable[@]} -eq 0 ] || message+=" (not available: ${unavailable[*]})"
+echo "$message"

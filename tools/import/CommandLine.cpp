@@ -1,0 +1,106 @@
+#include "import/CommandLine.h"
+
+namespace zelvora::dictd {
+
+Options parseCommandLine(const std::vector<std::string> &arguments)
+{
+    Options options;
+    for (std::size_t i = 0; i < arguments.size(); ++i) {
+        const std::string &argument = arguments[i];
+        auto value = [&]() -> const std::string & {
+            if (i + 1 >= arguments.size())
+                throw UsageError(argument + " needs a value");
+            return arguments[++i];
+        };
+        if (argument == "-h" || argument == "--help") {
+            options.help = true;
+        } else if (argument == "--version") {
+            options.version = true;
+        } else if (argument == "-o" || argument == "--output") {
+            options.output = value();
+        } else if (argument == "--title") {
+            options.title = value();
+        } else if (argument == "--source") {
+            options.source = value();
+        } else if (argument == "--inverse") {
+            options.inputs.push_back({value(), InputMode::Inverse});
+        } else if (argument == "--glosses") {
+            options.inputs.push_back({value(), InputMode::Glosses});
+        } else if (argument == "--layout") {
+            const std::string &layout = value();
+            if (layout == "freedict")
+                options.layout = Layout::FreeDict;
+            else if (layout == "prose")
+                options.layout = Layout::Prose;
+            else
+                throw UsageError("--layout is freedict or prose, not " + layout);
+        } else if (argument.size() > 1 && argument[0] == '-') {
+            throw UsageError("unknown option " + argument);
+        } else {
+            options.inputs.push_back({argument, InputMode::Direct});
+        }
+    }
+    if (options.help || options.version)
+        return options;
+    if (options.inputs.empty())
+        throw UsageError("no input dictionary");
+    if (options.output.empty())
+        throw UsageError("no output file (-o FILE)");
+    if ((options.title && options.title->empty()) || (options.source && options.source->empty()))
+        throw UsageError("the header's lines cannot be empty");
+    return options;
+}
+
+std::string helpText()
+{
+    return R"(Usage: zelvora-import [OPTIONS] INPUT... -o OUTPUT
+
+Converts dictionaries in dictd format (NAME.index with NAME.dict.dz or
+NAME.dict) into one Zelvora dictionary file: Windows-1252 text, CR LF line
+ends, a header pair (title, then source and licence), then one two-line entry
+per term (the term in capitals, its definition on one line), ordered by the
+bytes of the terms. Several inputs are merged into the one output.
+
+INPUT is NAME, NAME.index, NAME.dict or NAME.dict.dz.
+
+Inputs:
+  INPUT              each index key becomes a term, its definition flattened
+                     onto one line (pronunciation and markup dropped, senses
+                     joined as "1. house; 2. home")
+  --inverse INPUT    a FreeDict bilingual dictionary read backwards: each
+                     translation becomes a term defined by the headwords that
+                     give it (eng-ita gives Italian terms defined in English)
+  --glosses INPUT    a FreeDict dictionary's notes and glosses only, which are
+                     in the headword's language: each headword that has some
+                     becomes a term defined by them
+
+Options:
+  -o, --output FILE  the dictionary file to write; it is written beside itself
+                     first and renamed, so a failed run leaves no partial file
+  --title TEXT       the header's first line (default: the first input's
+                     00-database-short)
+  --source TEXT      the header's second line (default: the first input's
+                     00-database-url and the licence in its 00-database-info)
+  --layout KIND      how the inputs lay out their definitions: freedict (one
+                     line per translation or note) or prose (wrapped text);
+                     by default freedict for dictionaries that name FreeDict
+  -h, --help         this text
+  --version          the program's version
+
+Text is read as UTF-8 (as Windows-1252 where a definition is not valid UTF-8)
+and written in Windows-1252: characters it lacks become a plain equivalent
+where there is one (ā to a, ł to l, ‐ to -) and "?" otherwise. An entry whose
+term would need a "?" is dropped. A summary of what was written and dropped
+goes to standard error.
+
+Exit status: 0 when the output was written, 1 when an input or the output
+failed (the message names the file), 2 for a wrong command line.
+
+Example:
+  zelvora-import --title "ITALIANO-INGLESE" --source "FreeDict, GPL 2+" \
+      /usr/share/dictd/freedict-ita-eng --inverse /usr/share/dictd/freedict-eng-ita \
+      -o dizionari/italiano_inglese.txt
+)";
+}
+
+} // namespace zelvora::dictd
