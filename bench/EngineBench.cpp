@@ -2,15 +2,13 @@
 // plain read of the same file.
 
 #include "GeneratedDictionary.h"
+#include "Reading.h"
 
 #include "dictionary/Dictionary.h"
-#include "dictionary/LineReader.h"
 
 #include <benchmark/benchmark.h>
 
-#include <fcntl.h>
 #include <filesystem>
-#include <unistd.h>
 #include <vector>
 
 namespace {
@@ -32,27 +30,16 @@ void BM_PlainRead(benchmark::State &state)
 {
     const std::string &path = dictionary();
     std::vector<char> buffer(1 << 20);
-    for (auto _ : state) {
-        const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
-        std::size_t total = 0;
-        for (ssize_t n; (n = ::read(fd, buffer.data(), buffer.size())) > 0;)
-            total += static_cast<std::size_t>(n);
-        ::close(fd);
-        benchmark::DoNotOptimize(total);
-    }
+    for (auto _ : state)
+        benchmark::DoNotOptimize(zelvora::bench::readWithPlainRead(path, buffer));
     countBytes(state, path);
 }
 
 void BM_LineReaderReadLines(benchmark::State &state)
 {
     const std::string &path = dictionary();
-    for (auto _ : state) {
-        zelvora::LineReader reader(path);
-        std::size_t total = 0;
-        while (!reader.atEnd())
-            total += reader.readLine().size();
-        benchmark::DoNotOptimize(total);
-    }
+    for (auto _ : state)
+        benchmark::DoNotOptimize(zelvora::bench::readEveryLine(path));
     countBytes(state, path);
 }
 

@@ -4,17 +4,15 @@
 // dictionary against plain reads of it.
 
 #include "GeneratedDictionary.h"
+#include "Reading.h"
 
-#include "dictionary/LineReader.h"
 #include "search/DictionarySearches.h"
 #include "search/WordGames.h"
 
 #include <benchmark/benchmark.h>
 
 #include <cstdlib>
-#include <fcntl.h>
 #include <filesystem>
-#include <unistd.h>
 
 namespace {
 
@@ -110,25 +108,14 @@ void BM_Palindromes(benchmark::State &state)
 void BM_PlainReadSingle(benchmark::State &state)
 {
     std::vector<char> buffer(1 << 20);
-    for (auto _ : state) {
-        const int fd = ::open(single().c_str(), O_RDONLY | O_CLOEXEC);
-        std::size_t total = 0;
-        for (ssize_t n; (n = ::read(fd, buffer.data(), buffer.size())) > 0;)
-            total += static_cast<std::size_t>(n);
-        ::close(fd);
-        benchmark::DoNotOptimize(total);
-    }
+    for (auto _ : state)
+        benchmark::DoNotOptimize(zelvora::bench::readWithPlainRead(single(), buffer));
 }
 
 void BM_ReadLinesSingle(benchmark::State &state)
 {
-    for (auto _ : state) {
-        zelvora::LineReader reader(single());
-        std::size_t total = 0;
-        while (!reader.atEnd())
-            total += reader.readLine().size();
-        benchmark::DoNotOptimize(total);
-    }
+    for (auto _ : state)
+        benchmark::DoNotOptimize(zelvora::bench::readEveryLine(single()));
 }
 
 } // namespace

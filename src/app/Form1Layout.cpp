@@ -57,11 +57,13 @@ QToolButton *flagButton(const char *name, const QPixmap &flag, QWidget *parent)
     return button;
 }
 
-QLabel *statusField(const char *name, QWidget *parent)
+// A field of the status bar, wide enough for its widest usual text.
+QLabel *statusField(const char *name, const QString &widestText, QWidget *parent)
 {
     auto *label = named(new QLabel(parent), name);
     label->setFrameStyle(QFrame::Panel | QFrame::Sunken);
     label->setContentsMargins(6, 0, 6, 0);
+    label->setMinimumWidth(label->fontMetrics().horizontalAdvance(widestText) + 16);
     return label;
 }
 
@@ -188,11 +190,11 @@ void Form1::createControls()
     column->addWidget(createLettersPanel(central));
     column->addWidget(panes, 1);
 
-    GradButton4 = statusField("GradButton4", this);
-    Panel2 = statusField("Panel2", this);
-    GradButton1 = statusField("GradButton1", this);
-    GradButton2 = statusField("GradButton2", this);
-    GradButton3 = statusField("GradButton3", this);
+    GradButton4 = statusField("GradButton4", QStringLiteral("99 DIZIONARI - 999999 DEFINIZIONI"), this);
+    Panel2 = statusField("Panel2", QStringLiteral("300000  LINEE"), this);
+    GradButton1 = statusField("GradButton1", QStringLiteral("Riga 300000"), this);
+    GradButton2 = statusField("GradButton2", QStringLiteral("Colonna 999"), this);
+    GradButton3 = statusField("GradButton3", QStringLiteral("999 caratteri nella riga"), this);
     statusBar()->addWidget(GradButton4, 1);
     for (QLabel *field : {Panel2, GradButton1, GradButton2, GradButton3})
         statusBar()->addPermanentWidget(field);

@@ -19,14 +19,6 @@ using Lines = std::vector<std::string>;
 
 namespace {
 
-std::string crlf(const Lines &lines)
-{
-    std::string bytes;
-    for (const std::string &line : lines)
-        bytes += line + "\r\n";
-    return bytes;
-}
-
 const std::string Separator(24, '_');
 
 zelvora::LetterPattern letters(std::initializer_list<std::pair<std::size_t, const char *>> boxes)

@@ -6,6 +6,16 @@
 #include <random>
 #include <string>
 #include <string_view>
+#include <vector>
+
+// The bytes of a file of the given lines, each ended by CR LF.
+inline std::string crlf(const std::vector<std::string> &lines)
+{
+    std::string bytes;
+    for (const std::string &line : lines)
+        bytes += line + "\r\n";
+    return bytes;
+}
 
 // A file under the temporary folder holding the given bytes; removed when destroyed.
 class TempFile {

@@ -21,14 +21,6 @@ using Lines = std::vector<std::string>;
 
 namespace {
 
-std::string crlf(const Lines &lines)
-{
-    std::string bytes;
-    for (const std::string &line : lines)
-        bytes += line + "\r\n";
-    return bytes;
-}
-
 const std::string Alphabet = "ABCDEFGHIJKLMNOPQRSTUVWXYZ";
 
 const std::string Dictionary = crlf({

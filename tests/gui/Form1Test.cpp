@@ -1,7 +1,4 @@
-#include "TestFolder.h"
-
-#include "app/Form1.h"
-#include "app/Program.h"
+#include "WindowTestHelpers.h"
 
 #include <QAction>
 #include <QComboBox>
@@ -11,8 +8,6 @@
 #include <QProgressBar>
 #include <QPushButton>
 #include <QtTest>
-
-#include <memory>
 
 namespace {
 
@@ -28,35 +23,12 @@ QStringList items(const QComboBox *box)
 
 } // namespace
 
-class Form1Test : public QObject {
+class Form1Test : public MainWindowTest {
     Q_OBJECT
 
 private:
-    TestFolder folder;
-    std::unique_ptr<Program> program;
-
-    Form1 *form() const { return program->form1(); }
-    template <typename T = QWidget> T *control(const char *name) const
-    {
-        T *found = form()->findChild<T *>(QString::fromLatin1(name));
-        if (!found)
-            qFatal("no control %s", name);
-        return found;
-    }
-    QComboBox *selector() const { return control<QComboBox>("ComboBox1"); }
     QComboBox *termBox() const { return control<QComboBox>("ComboBox2"); }
     QString statusLine() const { return control<QLabel>("GradButton4")->text(); }
-
-    void start() { program = std::make_unique<Program>(folder.path()); }
-
-    // A pick from the selector's list, as the user's hand makes it.
-    void pick(const QString &name)
-    {
-        const int index = selector()->findText(name);
-        QVERIFY(index >= 0);
-        selector()->setCurrentIndex(index);
-        emit selector()->activated(index);
-    }
 
 private slots:
     void init()
@@ -77,7 +49,7 @@ private slots:
                                 QStringLiteral("RIMA"), QStringLiteral("4")});
         folder.writeDictionary(QStringLiteral("solo_intestazione.txt"),
                                {QStringLiteral("SOLO"), QStringLiteral("intestazione")});
-        start();
+        startProgram();
     }
 
     void cleanup() { program.reset(); }
@@ -170,7 +142,7 @@ private slots:
     {
         program.reset();
         QFile::remove(folder.path() + QStringLiteral("tutti_i_dizionari.txt"));
-        const QString message = messageBoxShownBy([&] { start(); });
+        const QString message = messageBoxShownBy([&] { startProgram(); });
         QVERIFY2(message.contains(QStringLiteral("tutti_i_dizionari.txt")), qPrintable(message));
         QVERIFY2(message.contains(QStringLiteral("No such file or directory")), qPrintable(message));
         QCOMPARE(selector()->count(), 0);
@@ -184,7 +156,7 @@ private slots:
     {
         program.reset();
         QFile::remove(folder.path() + QStringLiteral("dizionari/italiano_inglese.txt"));
-        const QString message = messageBoxShownBy([&] { start(); });
+        const QString message = messageBoxShownBy([&] { startProgram(); });
         QVERIFY2(message.contains(QStringLiteral("dizionari/italiano_inglese.txt")), qPrintable(message));
         QCOMPARE(selector()->count(), 14);
         QCOMPARE(termBox()->count(), 0);

@@ -1,7 +1,5 @@
-#include "TestFolder.h"
+#include "WindowTestHelpers.h"
 
-#include "app/Form1.h"
-#include "app/Program.h"
 #include "ui/PaneLines.h"
 
 #include <QAction>
@@ -15,7 +13,6 @@
 #include <QTabWidget>
 #include <QtTest>
 
-#include <memory>
 #include <tuple>
 
 namespace {
@@ -40,23 +37,11 @@ struct MenuRun {
 
 } // namespace
 
-class SearchWindowTest : public QObject {
+class SearchWindowTest : public MainWindowTest {
     Q_OBJECT
 
 private:
-    TestFolder folder;
-    std::unique_ptr<Program> program;
-
-    Form1 *form() const { return program->form1(); }
-    template <typename T = QWidget> T *control(const char *name) const
-    {
-        T *found = form()->findChild<T *>(QString::fromLatin1(name));
-        if (!found)
-            qFatal("no control %s", name);
-        return found;
-    }
     QComboBox *termBox() const { return control<QComboBox>("ComboBox2"); }
-    QComboBox *selector() const { return control<QComboBox>("ComboBox1"); }
     QPlainTextEdit *pane() const { return control<QPlainTextEdit>("RxRichEdit2"); }
     QStringList results() const { return paneLines(pane()); }
     QLineEdit *letterBox(int position) const { return control<QLineEdit>(LetterBoxes[position - 1]); }
@@ -71,21 +56,6 @@ private:
             if (tabs->widget(i)->isAncestorOf(button))
                 tabs->setCurrentIndex(i);
         QTest::mouseClick(button, Qt::LeftButton);
-    }
-    // Types into the emptied term box key by key; QTest::keyClicks takes ASCII only.
-    void type(const QString &typed)
-    {
-        termBox()->setFocus();
-        termBox()->lineEdit()->clear();
-        for (const QChar c : typed)
-            QTest::sendKeyEvent(QTest::Click, termBox()->lineEdit(), Qt::Key_unknown, QString(c), Qt::NoModifier);
-    }
-    void pick(const QString &name)
-    {
-        const int index = selector()->findText(name);
-        QVERIFY(index >= 0);
-        selector()->setCurrentIndex(index);
-        emit selector()->activated(index);
     }
     QStringList outcome() const
     {
@@ -132,7 +102,7 @@ private slots:
                                {"INGLESE-ITALIANO", "header", "CASTLE", "castello", "HOUSE", "casa"});
         folder.writeDictionary(QStringLiteral("english.txt"),
                                {"ENGLISH", "header", "CASA", "home", "CASSAVA", "cassava"});
-        program = std::make_unique<Program>(folder.path());
+        startProgram();
         form()->show();
         QVERIFY(QTest::qWaitForWindowExposed(form()));
         form()->activateWindow();

@@ -1,7 +1,5 @@
-#include "TestFolder.h"
+#include "WindowTestHelpers.h"
 
-#include "app/Form1.h"
-#include "app/Program.h"
 #include "ui/PaneLines.h"
 
 #include <QComboBox>
@@ -15,23 +13,10 @@
 #include <QScopeGuard>
 #include <QtTest>
 
-#include <memory>
-
-class TranslationTest : public QObject {
+class TranslationTest : public MainWindowTest {
     Q_OBJECT
 
 private:
-    TestFolder folder;
-    std::unique_ptr<Program> program;
-
-    Form1 *form() const { return program->form1(); }
-    template <typename T = QWidget> T *control(const char *name) const
-    {
-        T *found = form()->findChild<T *>(QString::fromLatin1(name));
-        if (!found)
-            qFatal("no control %s", name);
-        return found;
-    }
     QLineEdit *termEdit() const { return control<QComboBox>("ComboBox2")->lineEdit(); }
     QString termBox() const { return control<QComboBox>("ComboBox2")->currentText(); }
     QPlainTextEdit *input() const { return control<QPlainTextEdit>("RxRichEdit1"); }
@@ -42,15 +27,6 @@ private:
     QString workingFilePath() const { return folder.path() + QStringLiteral("origine2.txt"); }
 
     void click(const char *button) { QTest::mouseClick(control<QPushButton>(button), Qt::LeftButton); }
-
-    // Types into the emptied term box key by key; QTest::keyClicks takes ASCII only.
-    void type(const QString &typed)
-    {
-        control("ComboBox2")->setFocus();
-        termEdit()->clear();
-        for (const QChar c : typed)
-            QTest::sendKeyEvent(QTest::Click, termEdit(), Qt::Key_unknown, QString(c), Qt::NoModifier);
-    }
     void translate(const QString &typed)
     {
         type(typed);
@@ -75,7 +51,7 @@ private slots:
                                 QStringLiteral("the"), QStringLiteral("ALBERO"), QStringLiteral("tree"),
                                 QStringLiteral("CAFFÈ"), QStringLiteral("coffee"), QStringLiteral("ZUCCA"),
                                 QStringLiteral("pumpkin")});
-        program = std::make_unique<Program>(folder.path());
+        startProgram();
         form()->show();
         QVERIFY(QTest::qWaitForWindowExposed(form()));
     }

@@ -4,6 +4,8 @@
 #include "dictionary/TextHelpers.h"
 #include "dictionary/UpperCase.h"
 
+#include <functional>
+
 namespace zelvora::reference {
 
 namespace {
@@ -73,6 +75,27 @@ bool qualifies(const std::string &candidate, const std::array<std::string, Slots
 std::string characterAt(const std::string &word, std::size_t k)
 {
     return k <= word.size() ? word.substr(k - 1, 1) : std::string();
+}
+
+// The word games' loop: read the header term, then two lines at a time, a
+// definition and the candidate after it, one progress step per pair, adding the
+// candidates that `keeps` accepts to the pane, until the end of the file or the cap.
+void walkCandidates(Window &w, const std::function<bool(const std::string &)> &keeps)
+{
+    LineReader file(w.currentDictPath, ReadBuffer);
+    file.readLine();
+    for (;;) {
+        ++w.progressPosition;
+        file.readLine();
+        const bool termLine = !file.atEnd();
+        const std::string candidate = file.readLine();
+        if (termLine && keeps(candidate))
+            w.pane.push_back(candidate);
+        if (file.atEnd())
+            break;
+        if (w.pane.size() >= WordGameCap)
+            break;
+    }
 }
 
 } // namespace
@@ -151,20 +174,7 @@ void Button2Click(Window &w)
     std::array<std::string, Slots> slots;
     for (std::size_t k = 1; k <= n; ++k)
         slots[k - 1] = characterAt(w.termBox, k);
-    LineReader file(w.currentDictPath, ReadBuffer); // 5
-    file.readLine();
-    for (;;) { // 6
-        ++w.progressPosition;
-        file.readLine();
-        const bool termLine = !file.atEnd();
-        const std::string candidate = file.readLine();
-        if (termLine && qualifies(candidate, slots, n))
-            w.pane.push_back(candidate);
-        if (file.atEnd())
-            break;
-        if (w.pane.size() >= WordGameCap)
-            break;
-    }
+    walkCandidates(w, [&](const std::string &candidate) { return qualifies(candidate, slots, n); }); // 5, 6
 }
 
 void Button7Click(Window &w)
@@ -176,20 +186,9 @@ void Button7Click(Window &w)
     const std::string ending = w.termBox;
     const std::size_t k = ending.size();
     clearPane(w); // 5
-    LineReader file(w.currentDictPath, ReadBuffer);
-    file.readLine();
-    for (;;) { // 6
-        file.readLine();
-        const bool termLine = !file.atEnd();
-        const std::string word = file.readLine();
-        if (termLine && k <= word.size() && pos(ending, word) == word.size() - k + 1)
-            w.pane.push_back(word);
-        ++w.progressPosition;
-        if (file.atEnd())
-            break;
-        if (w.pane.size() >= WordGameCap)
-            break;
-    }
+    walkCandidates(w, [&](const std::string &word) { // 6
+        return k <= word.size() && pos(ending, word) == word.size() - k + 1;
+    });
 }
 
 void Button35Click(Window &w)
@@ -197,20 +196,7 @@ void Button35Click(Window &w)
     w.progressPosition = 0; // 1
     w.termBox = toUpperAscii(w.termBox);
     clearPane(w); // 2
-    LineReader file(w.currentDictPath, ReadBuffer);
-    file.readLine();
-    for (;;) { // 3
-        file.readLine();
-        const bool termLine = !file.atEnd();
-        const std::string word = file.readLine();
-        if (termLine && IsPalindrome(word))
-            w.pane.push_back(word);
-        ++w.progressPosition;
-        if (file.atEnd())
-            break;
-        if (w.pane.size() >= WordGameCap)
-            break;
-    }
+    walkCandidates(w, [](const std::string &word) { return IsPalindrome(word); }); // 3
 }
 
 void Panel49Click(Window &w, const std::array<std::string, 14> &boxes)
