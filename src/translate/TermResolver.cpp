@@ -12,6 +12,37 @@ namespace {
 
 using StringSet = std::unordered_set<std::string, StringHash, std::equal_to<>>;
 
+// The terms still to be found. Most term lines have a length no wanted term
+// has, and are passed over without hashing them.
+class PendingTerms {
+public:
+    void insert(std::string term)
+    {
+        if (term.size() >= lengths_.size())
+            lengths_.resize(term.size() + 1);
+        lengths_[term.size()] = true;
+        terms_.insert(std::move(term));
+    }
+
+    bool empty() const { return terms_.empty(); }
+
+    // Takes the term out of the pending ones; false when it is not one of them.
+    bool take(std::string_view term)
+    {
+        if (term.size() >= lengths_.size() || !lengths_[term.size()])
+            return false;
+        const auto found = terms_.find(term);
+        if (found == terms_.end())
+            return false;
+        terms_.erase(found);
+        return true;
+    }
+
+private:
+    StringSet terms_;
+    std::vector<bool> lengths_;
+};
+
 const std::string NoDefinition;
 const std::vector<std::string> NoMatches;
 
@@ -62,7 +93,9 @@ Resolution resolveTerms(const std::string &dictionaryPath, const std::vector<std
     // With nothing to look up the dictionary is not even opened.
     if (terms.empty() && prefixes.empty() && !watcher)
         return resolution;
-    StringSet pending(terms.begin(), terms.end());
+    PendingTerms pending;
+    for (const std::string &term : terms)
+        pending.insert(term);
     for (const std::string &prefix : prefixes)
         resolution.matches_.try_emplace(prefix);
     const PrefixTable prefixTable(resolution.matches_);
@@ -107,8 +140,7 @@ Resolution resolveTerms(const std::string &dictionaryPath, const std::vector<std
             watching = watch(term);
         if (lastLine)
             break;
-        if (const auto found = pending.find(term); found != pending.end()) {
-            pending.erase(found);
+        if (pending.take(term)) {
             awaitingDefinition = term;
             awaiting = true;
         }
