@@ -4,23 +4,58 @@
 
 #include "app/Form1.h"
 #include "app/Program.h"
+#include "ui/PaneLines.h"
 
 #include <QComboBox>
+#include <QDir>
+#include <QLabel>
 #include <QLineEdit>
-#include <QObject>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QTabWidget>
+#include <QTemporaryDir>
 #include <QtTest>
 
 #include <memory>
 
-// What the main-window tests share: the program started on a test folder, the
-// main window's controls found by name, and the user's hand on the dictionary
-// selector and the term box. Each test class derives from it, with its own slots.
+const QString Separator = QStringLiteral("________________________");
+
+// What the main-window tests share: the program started on a fresh folder of
+// test data, the main window's controls found by name, and the user's hand on them.
 class MainWindowTest : public QObject {
 protected:
-    TestFolder folder;
+    std::unique_ptr<QTemporaryDir> folder;
     std::unique_ptr<Program> program;
 
-    void startProgram() { program = std::make_unique<Program>(folder.path()); }
+    QString path(const QString &relative) const { return folder->path() + QLatin1Char('/') + relative; }
+    void startWithTestFolder()
+    {
+        folder = std::make_unique<QTemporaryDir>();
+        QDir(folder->path()).mkdir(QStringLiteral("dizionari"));
+        writeFile(path("tutti_i_dizionari.txt"),
+                  QStringList({"italiano_inglese.txt", "italiano_francese.txt", "doppi.txt", Separator,
+                               "solo_intestazione.txt", Separator, Separator, Separator, "inglese_italiano.txt",
+                               Separator, "english.txt", Separator, Separator, Separator, Separator}));
+        writeFile(path("dizionari/italiano_inglese.txt"),
+                  QStringList({"ITALIANO-INGLESE", "intestazione", "CASA", "house", "CASA", "home", "CASSA", "crate",
+                               "CITTÀ", "city", "LA", "the", "ALBERO", "tree", "CAFFÈ", "coffee", "ZUCCA", "pumpkin",
+                               "RAMO", "branch", "ROMA", "Rome", "AMORE", "love", "ORMA", "footprint", "MORA",
+                               "blackberry", "AMARE", "to love", "ARE", "are", "OSSO", "bone", "RADAR", "radar"}));
+        writeFile(path("dizionari/italiano_francese.txt"), QStringList({"ITALIANO-FRANCESE", "-", "CANE", "chien"}));
+        writeFile(path("dizionari/doppi.txt"),
+                  QStringList({"H", "h", "RIMA", "1", "RIMA", "2", "AMO", "3", "RIMA", "4"}));
+        writeFile(path("dizionari/solo_intestazione.txt"), QStringList({"SOLO", "intestazione"}));
+        writeFile(path("dizionari/inglese_italiano.txt"), QStringList({"INGLESE-ITALIANO", "-", "CASTLE", "castello"}));
+        writeFile(path("dizionari/english.txt"), QStringList({"ENGLISH", "-", "CASA", "home", "CASSAVA", "cassava"}));
+        startProgram();
+    }
+    void startProgram() { program = std::make_unique<Program>(path({})); }
+    void showWindow()
+    {
+        form()->show();
+        form()->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(form()));
+    }
 
     Form1 *form() const { return program->form1(); }
     // The main window's control named `name`; a missing one stops the test run.
@@ -32,6 +67,16 @@ protected:
         return found;
     }
     QComboBox *selector() const { return control<QComboBox>("ComboBox1"); }
+    QComboBox *termBox() const { return control<QComboBox>("ComboBox2"); }
+    QString text(const char *label) const { return control<QLabel>(label)->text(); }
+    QStringList results() const { return paneLines(control<QPlainTextEdit>("RxRichEdit2")); }
+    static QStringList items(const QComboBox *box)
+    {
+        QStringList list;
+        for (int i = 0; i < box->count(); ++i)
+            list += box->itemText(i);
+        return list;
+    }
 
     // A pick from the selector's list, as the user's hand makes it.
     void pick(const QString &name)
@@ -44,10 +89,26 @@ protected:
     // Types into the emptied term box key by key; QTest::keyClicks takes ASCII only.
     void type(const QString &typed)
     {
-        auto *box = control<QComboBox>("ComboBox2");
-        box->setFocus();
-        box->lineEdit()->clear();
+        termBox()->setFocus();
+        termBox()->lineEdit()->clear();
         for (const QChar c : typed)
-            QTest::sendKeyEvent(QTest::Click, box->lineEdit(), Qt::Key_unknown, QString(c), Qt::NoModifier);
+            QTest::sendKeyEvent(QTest::Click, termBox()->lineEdit(), Qt::Key_unknown, QString(c), Qt::NoModifier);
+    }
+    // A mouse click on a button, after bringing up the search tab that holds it.
+    void click(const char *name)
+    {
+        auto *button = control<QPushButton>(name);
+        auto *tabs = control<QTabWidget>("PageControl1");
+        for (int i = 0; i < tabs->count(); ++i)
+            if (tabs->widget(i)->isAncestorOf(button))
+                tabs->setCurrentIndex(i);
+        QTest::mouseClick(button, Qt::LeftButton);
+    }
+    // Types `term` into the term box, clicks `button` and returns the results pane.
+    QStringList typeAndClick(const QString &term, const char *button)
+    {
+        type(term);
+        click(button);
+        return results();
     }
 };
