@@ -1,29 +1,23 @@
 #pragma once
 
 // What the equivalence tests share: random draws, the bytes of a random
-// dictionary, and line lists shown with their bytes escaped and compared.
+// dictionary, the reference's window as the engine's caller left it, and the
+// comparison of the results.
+
+#include "reference/StepByStep.h"
+#include "translate/LookupSession.h"
 
 #include <gtest/gtest.h>
 
-#include <algorithm>
-#include <iterator>
 #include <random>
 #include <string>
-#include <string_view>
+#include <tuple>
 #include <vector>
 
 using Rng = std::mt19937;
 
-inline int number(Rng &rng, int low, int high)
-{
-    return std::uniform_int_distribution<int>(low, high)(rng);
-}
-
-inline bool chance(Rng &rng, double p)
-{
-    return std::bernoulli_distribution(p)(rng);
-}
-
+inline int number(Rng &rng, int low, int high) { return std::uniform_int_distribution<int>(low, high)(rng); }
+inline bool chance(Rng &rng, double p) { return std::bernoulli_distribution(p)(rng); }
 inline std::string pick(Rng &rng, const std::vector<std::string> &from)
 {
     return from[static_cast<std::size_t>(number(rng, 0, static_cast<int>(from.size()) - 1))];
@@ -50,46 +44,47 @@ inline std::string dictionaryBytes(Rng &rng, std::vector<std::string> lines, con
     return bytes;
 }
 
-// The bytes as a C string literal, every byte outside printable ASCII as \xHH.
-inline std::string escaped(std::string_view bytes)
+// The window with `earlierLines` lines in the pane and the term box and labels as `before`.
+inline zelvora::reference::Window windowFor(const std::string &dictionary, zelvora::Language language,
+                                            const zelvora::LookupState &before, std::size_t earlierLines)
 {
-    static const char Hex[] = "0123456789ABCDEF";
-    std::string out = "\"";
-    for (const char c : bytes) {
+    zelvora::reference::Window window;
+    window.currentDictPath = dictionary;
+    window.language = language;
+    window.pane.assign(earlierLines, "prima");
+    window.earlierLines = earlierLines;
+    std::tie(window.termBox, window.label1, window.label3) = std::tie(before.termBox, before.label1, before.label3);
+    return window;
+}
+
+// The word with none, about half or all of its capitals (A to Z, À to Þ) in small letters.
+inline std::string someCase(Rng &rng, std::string word)
+{
+    const double p = number(rng, 0, 2) / 2.0;
+    for (char &c : word) {
         const auto b = static_cast<unsigned char>(c);
-        if (b >= 0x20 && b < 0x7F && c != '\\' && c != '"')
-            out += c;
-        else
-            out.append("\\x").append(1, Hex[b >> 4]).append(1, Hex[b & 15]);
+        if (((b >= 'A' && b <= 'Z') || (b >= 0xC0 && b <= 0xDE && b != 0xD7)) && chance(rng, p))
+            c = static_cast<char>(b + 0x20);
     }
-    return out + "\"";
+    return word;
 }
 
-inline std::vector<std::string> escapedLines(const std::vector<std::string> &lines)
+inline void expectSameState(const zelvora::LookupState &engine, const zelvora::reference::Window &window)
 {
-    std::vector<std::string> out;
-    std::transform(lines.begin(), lines.end(), std::back_inserter(out), escaped);
-    return out;
+    EXPECT_EQ(engine.termBox, window.termBox);
+    EXPECT_EQ(engine.label1, window.label1);
+    EXPECT_EQ(engine.label3, window.label3);
 }
 
-// How short line lists are shown when they differ: as they are, or escaped.
-enum class ShortLists { AsTheyAre, Escaped };
-
-// Equal line lists; long ones are reported by their first difference rather
-// than in full.
-inline void expectSameLines(const std::vector<std::string> &engine, const std::vector<std::string> &expected,
-                            ShortLists shown)
+// Equal line lists; when they differ, the sizes and the first difference.
+inline void expectSameLines(const std::vector<std::string> &engine, const std::vector<std::string> &expected)
 {
-    if (engine.size() + expected.size() < 60) {
-        if (shown == ShortLists::Escaped)
-            EXPECT_EQ(escapedLines(engine), escapedLines(expected));
-        else
-            EXPECT_EQ(engine, expected);
-        return;
-    }
     std::size_t i = 0;
     while (i < engine.size() && i < expected.size() && engine[i] == expected[i])
         ++i;
-    EXPECT_EQ(i, expected.size()) << "engine has " << engine.size() << " lines, first difference at " << i;
-    EXPECT_EQ(engine.size(), expected.size());
+    const auto line = [i](const std::vector<std::string> &lines) {
+        return i < lines.size() ? testing::PrintToString(lines[i]) : "none";
+    };
+    EXPECT_TRUE(engine == expected) << "engine " << engine.size() << " lines, expected " << expected.size()
+                                    << "; line " << i << " is " << line(engine) << ", expected " << line(expected);
 }

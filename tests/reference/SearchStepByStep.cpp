@@ -4,6 +4,7 @@
 #include "dictionary/TextHelpers.h"
 #include "dictionary/UpperCase.h"
 
+#include <algorithm>
 #include <functional>
 
 namespace zelvora::reference {
@@ -24,15 +25,8 @@ void clearPane(Window &w)
     w.earlierLines = 0;
 }
 
-std::string header(const std::string &name)
-{
-    return "----- " + name + " -----";
-}
-
-bool occursIn(const std::string &text, const std::string &part)
-{
-    return text.find(part) != std::string::npos;
-}
+std::string header(const std::string &name) { return "----- " + name + " -----"; }
+bool occursIn(const std::string &text, const std::string &part) { return text.find(part) != std::string::npos; }
 
 // Pos: the 1-based position of the first occurrence, 0 when there is none.
 std::size_t pos(const std::string &part, const std::string &text)
@@ -72,10 +66,7 @@ bool qualifies(const std::string &candidate, const std::array<std::string, Slots
 }
 
 // The k-th character of the word (1-based), or the empty string past its end.
-std::string characterAt(const std::string &word, std::size_t k)
-{
-    return k <= word.size() ? word.substr(k - 1, 1) : std::string();
-}
+std::string characterAt(const std::string &s, std::size_t k) { return k <= s.size() ? s.substr(k - 1, 1) : ""; }
 
 // The word games' loop: read the header term, then two lines at a time, a
 // definition and the candidate after it, one progress step per pair, adding the
@@ -210,10 +201,7 @@ void Panel49Click(Window &w, const std::array<std::string, 14> &boxes)
             ++entries;
         } while (!file.atEnd());
     }
-    bool allEmpty = true; // 2
-    for (const std::string &box : boxes)
-        allEmpty = allEmpty && box.empty();
-    if (allEmpty)
+    if (std::all_of(boxes.begin(), boxes.end(), [](const std::string &box) { return box.empty(); })) // 2
         return;
     LineReader file(w.currentDictPath, ReadBuffer); // 3
     clearPane(w);

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "reference/StepByStep.h"
+#include "search/DictionarySearches.h"
 
 #include <array>
 #include <string>
@@ -16,10 +17,7 @@
 namespace zelvora::reference {
 
 // An entry of a dictionary list: its text as the list holds it and the file it names.
-struct ListEntry {
-    std::string name;
-    std::string path;
-};
+using ListEntry = ListedDictionary;
 
 // Whole-word search over a list; separator entries are passed over (they still
 // advance the progress bar).

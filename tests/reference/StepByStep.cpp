@@ -174,10 +174,7 @@ std::vector<std::string> newLines(const Window &w)
     return {w.pane.begin() + static_cast<std::ptrdiff_t>(w.earlierLines), w.pane.end()};
 }
 
-void Button1Click(Window &w)
-{
-    termLookup(w, Finding::Term);
-}
+void Button1Click(Window &w) { termLookup(w, Finding::Term); }
 
 void Button14Click(Window &w)
 {
@@ -202,40 +199,14 @@ void Button14Click(Window &w)
     w.termBox = w.typedTerm; // 4
 }
 
-void Button15Click(Window &w)
-{
-    exactLookup(w, w.matchedTerm, Finding::Term);
-}
+void Button15Click(Window &w) { exactLookup(w, w.matchedTerm, Finding::Term); }
+void Button22Click(Window &w) { termLookup(w, Finding::Translation); }
+void Button20Click(Window &w) { termLookup(w, Finding::Dictionary); }
+void Button21Click(Window &w) { termLookup(w, Finding::WordList); }
 
-void Button22Click(Window &w)
-{
-    termLookup(w, Finding::Translation);
-}
-
-void Button20Click(Window &w)
-{
-    termLookup(w, Finding::Dictionary);
-}
-
-void Button21Click(Window &w)
-{
-    termLookup(w, Finding::WordList);
-}
-
-void Button8Click(Window &w, const std::string &workingFile)
-{
-    wordLoop(w, workingFile, true, 2, Button22Click);
-}
-
-void Button18Click(Window &w, const std::string &workingFile)
-{
-    wordLoop(w, workingFile, false, 1, Button20Click);
-}
-
-void Button19Click(Window &w, const std::string &workingFile)
-{
-    wordLoop(w, workingFile, false, 1, Button21Click);
-}
+void Button8Click(Window &w, const std::string &workingFile) { wordLoop(w, workingFile, true, 2, Button22Click); }
+void Button18Click(Window &w, const std::string &workingFile) { wordLoop(w, workingFile, false, 1, Button20Click); }
+void Button19Click(Window &w, const std::string &workingFile) { wordLoop(w, workingFile, false, 1, Button21Click); }
 
 std::string removePunctuation(std::string line)
 {

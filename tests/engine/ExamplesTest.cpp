@@ -1,0 +1,134 @@
+// Translations and word games worth reading by heart, and what the random
+// comparisons with the step-by-step reference cannot show: file errors, and
+// files never opened.
+
+#include "TempFile.h"
+
+#include "dictionary/FileError.h"
+#include "search/DictionarySearches.h"
+#include "search/WordGames.h"
+#include "translate/TextOperations.h"
+#include "translate/WorkingText.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+#include <functional>
+#include <iterator>
+#include <string>
+#include <vector>
+
+using zelvora::Language;
+using zelvora::TextOperation;
+using Lines = std::vector<std::string>;
+
+namespace {
+
+const std::string Alphabet = "ABCDEFGHIJKLMNOPQRSTUVWXYZ";
+const std::string Dictionary = crlf({"TITOLO", "intestazione", "LA", "the", "CASA", "house", "BELLA", "beautiful",
+                                     Alphabet, "whole", Alphabet.substr(0, 25), "cut"});
+const zelvora::LookupState Before{"", "prima", "??"};
+
+// The operation over the text, through a working file, with the dictionary at `path`.
+zelvora::TextRun run(TextOperation operation, const Lines &text, const std::string &path)
+{
+    const TempFile working("");
+    return zelvora::runTextOperation(operation, path, zelvora::prepareWorkingFile(working.path(), text),
+                                     Language::Italian, Before);
+}
+
+Lines linesOf(TextOperation operation, const Lines &text, const std::string &dictionary = Dictionary)
+{
+    const TempFile file(dictionary);
+    return run(operation, text, file.path()).lines;
+}
+
+// The file named by the FileError that `operation` throws; empty when it throws none.
+std::string failingPath(const std::function<void()> &operation)
+{
+    try {
+        operation();
+    } catch (const zelvora::FileError &error) {
+        return error.path();
+    }
+    return "";
+}
+
+} // namespace
+
+TEST(Translation, WholeTextGivesEachLineThenOneLinePerWord)
+{
+    const TempFile dictionary(Dictionary);
+    const zelvora::TextRun text = run(TextOperation::Translate, {"la casa, bella."}, dictionary.path());
+    EXPECT_EQ(text.lines, (Lines{"la casa  bella ", "LA = the", "CASA = house", "BELLA = beautiful"}));
+    EXPECT_EQ(text.progressPosition, 8u); // 2 for each of the four words followed by a blank
+
+    // A long word is looked up whole inside a line, by its first 25 characters at its end.
+    const std::string small = "abcdefghijklmnopqrstuvwxyz";
+    EXPECT_EQ(linesOf(TextOperation::Translate, {small + " " + small}),
+              (Lines{small + " " + small, Alphabet + " = whole", Alphabet.substr(0, 25) + " = cut"}));
+}
+
+TEST(Translation, ColonLeavesAWordThatIsReported)
+{
+    // ":" stands for ZZZZZ, which is no placeholder word: it is reported as missing, KKKKK is not.
+    EXPECT_EQ(linesOf(TextOperation::Translate, {"ZZZZZ KKKKK"}), (Lines{"ZZZZZ KKKKK", "ZZZZZ = -"}));
+    EXPECT_EQ(linesOf(TextOperation::WordList, {"ZZZZZ KKKKK"}), Lines{"ZZZZZ [non trovato]"});
+}
+
+TEST(Translation, EmptiedPaneTakesAWordSeenBeforeAgain)
+{
+    // A prefix listing of 300000 lines empties the pane at its last line.
+    std::string many = crlf({"TITOLO", "x", "CASA", "house"});
+    for (int i = 0; i < 300000; ++i)
+        many += "ABCD\r\nquattro\r\n";
+    EXPECT_EQ(linesOf(TextOperation::WordList, {"casa abcd*", "casa"}, many), Lines{"CASA"});
+}
+
+TEST(Translation, WorkingFileIsWrittenOverWithCrLf)
+{
+    const TempFile working(std::string(100, 'x'));
+    EXPECT_EQ(zelvora::prepareWorkingFile(working.path(), {"Ciao, mondo!", ""}), (Lines{"Ciao  mondo ", ""}));
+    std::ifstream in(working.path(), std::ios::binary);
+    EXPECT_EQ(std::string(std::istreambuf_iterator<char>(in), {}), "Ciao  mondo \r\n\r\n");
+}
+
+TEST(Translation, FileErrorsNameTheFile)
+{
+    const std::string missing = TempFile::missingPath();
+    const auto lookUp = [&](const char *typed) { zelvora::lookUpTerm(missing, typed, Language::Italian, 0, Before); };
+    for (const char *typed : {"casa", "abc*", ""})
+        EXPECT_EQ(failingPath([&] { lookUp(typed); }), missing);
+    EXPECT_EQ(failingPath([&] { run(TextOperation::WordList, {"casa"}, missing); }), missing);
+    // Too short a prefix is looked up in no file.
+    EXPECT_EQ(failingPath([&] { lookUp("AB*"); }), "");
+    EXPECT_EQ(failingPath([&] { run(TextOperation::Translate, {"x* ab*"}, missing); }), "");
+    // The working file in a missing folder, or a folder.
+    for (const std::string &path : {missing, std::filesystem::temp_directory_path().string()})
+        EXPECT_EQ(failingPath([&] { zelvora::prepareWorkingFile(path, {"uno"}); }), path);
+    // A search keeps what it found before.
+    const TempFile first(Dictionary);
+    zelvora::SearchRun search{{}, {"casa", "", ""}, 0};
+    EXPECT_EQ(failingPath([&] {
+        zelvora::searchWholeWord({{"primo.txt", first.path()}, {"b.txt", missing}}, Language::Italian, search);
+    }), missing);
+    EXPECT_EQ(search.lines, (Lines{"----- primo.txt -----", "CASA = house"}));
+}
+
+TEST(Search, AnagramsHaveTheSameLettersAsOften)
+{
+    // The header pair's term is an anagram too, and never listed.
+    const TempFile file(crlf({"ROMA", "intestazione", "AMOR", "1", "AMORE", "2", "MORA", "3", "ROMANA", "4", "roma",
+                              "5", "RAMO", "6", "ALA", "7", "AAL", "8", "ALL", "9", "LAA", "10"}));
+    EXPECT_EQ(zelvora::findAnagrams(file.path(), "ROMA").lines, (Lines{"AMOR", "MORA", "RAMO"}));
+    EXPECT_EQ(zelvora::findAnagrams(file.path(), "ALA").lines, (Lines{"ALA", "AAL", "LAA"}));
+}
+
+TEST(Search, RhymesEndWhereTheEndingFirstOccurs)
+{
+    const TempFile file(crlf({"ARE", "intestazione", "AMARE", "1", "ARENARE", "2", "CANTARE", "3", "ARE", "4", "RE",
+                              "5", "AAA", "6", "AA", "7", "BAA", "8"}));
+    EXPECT_EQ(zelvora::findRhymes(file.path(), "ARE").lines, (Lines{"AMARE", "CANTARE", "ARE"}));
+    EXPECT_EQ(zelvora::findRhymes(file.path(), "AA").lines, (Lines{"AA", "BAA"}));
+}
