@@ -146,10 +146,10 @@ void Form1::showFirstTerm()
 
 void Form1::writeStatusLine()
 {
-    qsizetype dictionaries = 0;
+    std::vector<std::string> entries;
     for (int i = 0; i < ComboBox1->count(); ++i)
-        if (!zelvora::isSeparator(fromScreen(ComboBox1->itemText(i))))
-            ++dictionaries;
+        entries.push_back(fromScreen(ComboBox1->itemText(i)));
+    const auto dictionaries = static_cast<qsizetype>(zelvora::dictionaryCount(entries));
     GradButton4->setText(statusLine(language(), dictionaries, termList->rowCount()));
 }
 

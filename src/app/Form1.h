@@ -41,7 +41,6 @@ public:
     // appFolder is the program folder, ending with "/".
     explicit Form1(const QString &appFolder, QWidget *parent = nullptr);
 
-    const QString &appFolder() const { return AppFolder; }
     const QString &currentDictPath() const { return CurrentDictPath; }
     Language language() const;
 

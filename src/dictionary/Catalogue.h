@@ -10,7 +10,6 @@ namespace zelvora {
 // The catalogue lists dictionary file names in nine sections, each closed by
 // this separator line.
 inline constexpr std::string_view SectionSeparator = "________________________";
-inline constexpr int SectionCount = 9;
 inline constexpr const char *CatalogFileName = "tutti_i_dizionari.txt";
 inline constexpr const char *DefaultDictionaryName = "italiano_inglese.txt";
 

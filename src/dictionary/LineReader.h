@@ -28,8 +28,6 @@ public:
     // Passes over the next line without keeping it, however long it is.
     void skipLine();
 
-    const std::string &path() const { return path_; }
-
 private:
     template <typename Sink> void scanLine(Sink &&sink);
     bool fill();
