@@ -24,13 +24,39 @@ root=$(cd "$(dirname "$0")/.." && pwd)
 script="$root/scripts/build-dictionaries.sh"
 
 # The dictionaries: section|file|title|source and licence|inputs (dictd names,
-# --inverse or --glosses before an input read that way). The packages are
-# dict-NAME for each input NAME (dict-freedict-ita-eng for freedict-ita-eng).
+# or th_LL_CC_v2 for a LibreOffice thesaurus; an option before an input tells
+# how it is read: --inverse, --glosses, --thesaurus, --via-*). The packages are
+# dict-NAME for each dictd input NAME (dict-freedict-ita-eng for
+# freedict-ita-eng) and mythes-LL for a thesaurus.
 built_here="built on this computer from the Debian package"
+
+# Translation through third languages: for each language, the dictionaries
+# from the terms' language into it and out of it into the definitions' one.
+# ita>eng and eng>ita through: ita-LL, LL-ita, LL-eng, eng-LL, each where it exists.
+through_languages="fin pol ell bul jpn nor ind spa por swe fra nld"
+# Those of Debian's FreeDict dictionaries (jpn-eng left out: 11 MB for what eng-jpn gives).
+available_pairs="ita-fin fin-ita fin-eng eng-fin ita-pol pol-ita pol-eng eng-pol ita-ell ell-ita ell-eng eng-ell
+  ita-bul eng-bul ita-jpn eng-jpn ita-nor eng-nor ita-ind eng-ind ita-spa spa-eng eng-spa ita-por por-eng eng-por
+  ita-swe swe-ita swe-eng eng-swe fra-ita fra-eng eng-fra nld-ita nld-eng eng-nld"
+available_pairs=$(echo $available_pairs)
+via_ita_eng="" via_eng_ita=""
+for language in $through_languages; do
+  for pair in "ita-$language --via-in" "$language-ita --via-in-inverse" "$language-eng --via-out" "eng-$language --via-out-inverse"; do
+    name=freedict-${pair% *} option=${pair#* }
+    case " $available_pairs " in *" ${pair% *} "*) via_ita_eng+=" $option $name" ;; esac
+  done
+  for pair in "eng-$language --via-in" "$language-eng --via-in-inverse" "$language-ita --via-out" "ita-$language --via-out-inverse"; do
+    name=freedict-${pair% *} option=${pair#* }
+    case " $available_pairs " in *" ${pair% *} "*) via_eng_ita+=" $option $name" ;; esac
+  done
+done
+through="translations through Finnish, Polish, Greek, Bulgarian, Japanese, Norwegian, Indonesian, Spanish, Portuguese, Swedish, French and Dutch (FreeDict+WikDict, Wiktionary data, CC BY-SA 3.0; FreeDict, GNU GPL 2 or later) where two or more agree"
+
 dictionaries=(
-  "1|italiano_inglese.txt|ITALIANO-INGLESE (FREEDICT)|FreeDict ita-eng and the inverse of eng-ita (Ergane data), GNU GPL 2 or later; $built_here dict-freedict-ita-eng, dict-freedict-eng-ita|freedict-ita-eng --inverse freedict-eng-ita"
+  "1|italiano_inglese.txt|ITALIANO-INGLESE (FREEDICT)|FreeDict ita-eng and the inverse of eng-ita (Ergane data), GNU GPL 2 or later; $through; $built_here dict-freedict-ita-eng, dict-freedict-eng-ita and those of the other languages|freedict-ita-eng --inverse freedict-eng-ita$via_ita_eng"
   "2|definizioni_italiane.txt|DEFINIZIONI ITALIANE (WIKTIONARY)|Italian glosses of the FreeDict+WikDict ita-spa, ita-por, ita-swe, ita-nor, ita-fin and ita-ind dictionaries (Wiktionary data), CC BY-SA 3.0; $built_here dict-freedict-ita-*|--glosses freedict-ita-spa --glosses freedict-ita-por --glosses freedict-ita-swe --glosses freedict-ita-nor --glosses freedict-ita-fin --glosses freedict-ita-ind"
-  "5|inglese_italiano.txt|INGLESE-ITALIANO (FREEDICT)|FreeDict eng-ita and the inverse of ita-eng (Ergane data), GNU GPL 2 or later; $built_here dict-freedict-eng-ita, dict-freedict-ita-eng|freedict-eng-ita --inverse freedict-ita-eng"
+  "3|sinonimi_italiani.txt|SINONIMI ITALIANI (THESAURUS ITALIANO)|Thesaurus italiano 2.07, Daniela Volta, Giovanni Zuliani, Davide Prina, GNU GPL 3 or later; $built_here mythes-it|--thesaurus th_it_IT_v2"
+  "5|inglese_italiano.txt|INGLESE-ITALIANO (FREEDICT)|FreeDict eng-ita and the inverse of ita-eng (Ergane data), GNU GPL 2 or later; $through; $built_here dict-freedict-eng-ita, dict-freedict-ita-eng and those of the other languages|freedict-eng-ita --inverse freedict-ita-eng$via_eng_ita"
   "5|italiano_tedesco.txt|ITALIANO-TEDESCO (FREEDICT)|FreeDict ita-deu and the inverse of deu-ita (Ergane data), GNU GPL 2 or later; $built_here dict-freedict-ita-deu, dict-freedict-deu-ita|freedict-ita-deu --inverse freedict-deu-ita"
   "5|italiano_francese.txt|ITALIANO-FRANCESE (FREEDICT)|The inverse of FreeDict+WikDict fra-ita (Wiktionary data), CC BY-SA 3.0; $built_here dict-freedict-fra-ita|--inverse freedict-fra-ita"
   "5|italiano_spagnolo.txt|ITALIANO-SPAGNOLO (FREEDICT)|FreeDict+WikDict ita-spa (Wiktionary data), CC BY-SA 3.0; $built_here dict-freedict-ita-spa|freedict-ita-spa"
@@ -61,7 +87,7 @@ for entry in "${dictionaries[@]}"; do
   IFS='|' read -r section file title source input <<<"$entry"
   sections+=("$section") files+=("$file") titles+=("$title") sources+=("$source") inputs+=("$input")
 done
-# The dictd names dictionary number $1 reads, without --inverse and --glosses.
+# The input names dictionary number $1 reads, without their options.
 inputs_of() {
   local word
   for word in ${inputs[$1]}; do
@@ -103,13 +129,71 @@ if [ ! -x "$import" ] && [ -f "$build/CMakeCache.txt" ]; then
 fi
 [ -x "$import" ] || { echo "zelvora-import not found at $import" >&2; exit 1; }
 
+# Puts the built dictionaries beside the program in place of the sample: a
+# hard link to each (one copy on disk), or a copy where links cannot be made;
+# removes the rest.
+install_beside_program() {
+  local source target
+  mkdir -p "$program/dizionari"
+  for source in "$real/dizionari"/*.txt "$real/tutti_i_dizionari.txt"; do
+    target="$program/${source#"$real/"}"
+    [ "$source" -ef "$target" ] && continue
+    if ! ln -f "$source" "$target" 2>/dev/null; then
+      if [ ! -f "$target" ] || [ "$source" -nt "$target" ] || [ "$source" -ot "$target" ]; then
+        cp -p "$source" "$target.new" && mv "$target.new" "$target"
+      fi
+    fi
+  done
+  for target in "$program/dizionari"/*; do
+    [ -e "$real/dizionari/${target##*/}" ] || rm -f "$target"
+  done
+}
+report() {
+  local count message
+  count=$(grep -vc "^$separator" "$real/tutti_i_dizionari.txt" || true)
+  message="Real dictionaries: $count files in $program"
+  [ -z "${1:-}" ] || message+=" (not available: $1)"
+  echo "$message"
+}
+
+# Nothing to do when the packages, the converter and this script are those of
+# the last complete build: one stat, no reading of the inputs.
+stamp="$real/up-to-date"
+signature() { stat -c '%n %s %Y' "$script" "$import" "$cache"/debs/*.deb 2>/dev/null || true; }
+if [ -f "$stamp" ] && [ -f "$real/tutti_i_dizionari.txt" ] && [ "$(signature)" = "$(cat "$stamp")" ]; then
+  install_beside_program
+  report
+  exit 0
+fi
+rm -f "$stamp"
+
 summaries="$real/summaries" # what zelvora-import said about each file
 mkdir -p "$cache/debs" "$cache/unpacked" "$real/dizionari" "$summaries"
 log="$real/build.log" # what this run did and what failed
 : >"$log"
 
+# The package of input $1, and the files it reads there.
+package_of() {
+  case $1 in
+    th_*) local language=${1#th_}; echo "mythes-${language%%_*}" ;;
+    *) echo "dict-$1" ;;
+  esac
+}
+input_path() {
+  case $1 in
+    th_*) echo "$cache/unpacked/$(package_of "$1")/usr/share/mythes/$1.dat" ;;
+    *) echo "$cache/unpacked/dict-$1/usr/share/dictd/$1" ;;
+  esac
+}
+input_files() {
+  case $1 in
+    th_*) input_path "$1" ;;
+    *) local base; base=$(input_path "$1"); echo "$base.index"; ls "$base".dict* 2>/dev/null || true ;;
+  esac
+}
+
 # The packages of every input, each once.
-packages=$(for i in "${!files[@]}"; do inputs_of "$i"; done | sort -u | sed 's/^/dict-/')
+packages=$(for i in "${!files[@]}"; do for name in $(inputs_of "$i"); do package_of "$name"; done; done | sort -u)
 deb_of() { { ls -t "$cache/debs/$1"_*.deb 2>/dev/null || true; } | head -n 1; }
 
 # 1. Download what the cache lacks; one at a time when all at once fails, to keep what can be had.
@@ -149,7 +233,6 @@ for package in $packages; do
 done
 
 # 3. Convert what is out of date: older than one of its inputs, the converter or this script.
-dictd_path() { echo "$cache/unpacked/dict-$1/usr/share/dictd/$1"; }
 announced=no
 failed=()
 for i in "${!files[@]}"; do
@@ -159,12 +242,12 @@ for i in "${!files[@]}"; do
   stale=no
   [ -f "$output" ] || stale=yes
   for name in $(inputs_of "$i"); do
-    index="$(dictd_path "$name").index"
-    if [ ! -f "$index" ]; then
+    first=$(input_files "$name" | head -n 1)
+    if [ ! -f "$first" ]; then
       ready=no
       continue
     fi
-    for input in "$index" "$(dictd_path "$name").dict"*; do
+    for input in $(input_files "$name"); do
       [ "$input" -nt "$output" ] && stale=yes
     done
   done
@@ -175,14 +258,14 @@ for i in "${!files[@]}"; do
   [ "$import" -nt "$output" ] || [ "$script" -nt "$output" ] && stale=yes
   [ $stale = yes ] || continue
   if [ $announced = no ]; then
-    echo "Converting Debian's dictd dictionaries into $real (under a minute)..."
+    echo "Converting Debian's dictd dictionaries into $real (about a minute)..."
     announced=yes
   fi
   arguments=()
   for word in ${inputs[$i]}; do
     case $word in
       --*) arguments+=("$word") ;;
-      *) arguments+=("$(dictd_path "$word")") ;;
+      *) arguments+=("$(input_path "$word")") ;;
     esac
   done
   if "$import" --title "${titles[$i]}" --source "${sources[$i]}" "${arguments[@]}" -o "$output" 2>"$summaries/$file"; then
@@ -200,22 +283,7 @@ if ! write_catalogue "$real" 2>>"$log"; then
   exit 1
 fi
 
-# 5. Into the program folder, in place of the sample: copy what differs, remove the rest.
-mkdir -p "$program/dizionari"
-for source in "$real/dizionari"/*.txt; do
-  target="$program/dizionari/$(basename "$source")"
-  if [ ! -f "$target" ] || [ "$source" -nt "$target" ] || [ "$source" -ot "$target" ] ||
-    [ "$(stat -c %s "$source")" != "$(stat -c %s "$target")" ]; then
-    cp -p "$source" "$target.new" && mv "$target.new" "$target"
-  fi
-done
-for target in "$program/dizionari"/*; do
-  [ -e "$real/dizionari/$(basename "$target")" ] || rm -f "$target"
-done
-cp "$real/tutti_i_dizionari.txt" "$program/tutti_i_dizionari.txt.new"
-mv "$program/tutti_i_dizionari.txt.new" "$program/tutti_i_dizionari.txt"
-
-count=$(grep -vc "^$separator" "$real/tutti_i_dizionari.txt" || true)
-message="Real dictionaries: $count files in $program"
-[ ${#unavailable[@]} -eq 0 ] || message+=" (not available: ${unavailable[*]})"
-echo "$message"
+# 5. Beside the program, in place of the sample.
+install_beside_program
+[ ${#failed[@]} -gt 0 ] || [ ${#unavailable[@]} -gt 0 ] || signature >"$stamp"
+report "${unavailable[*]}"

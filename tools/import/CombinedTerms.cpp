@@ -28,22 +28,15 @@ std::vector<Entry> CombinedTerms::entries() const
     std::vector<Entry> entries;
     entries.reserve(terms_.size());
     for (const Term &term : terms_) {
-        std::string definition;
-        for (std::size_t i = 0; i < term.pieces.size(); ++i) {
-            if (style_ == Style::List) {
-                definition += (i ? ", " : "") + term.pieces[i];
-            } else {
-                definition += i ? "; " : "";
-                if (term.pieces.size() > 1)
-                    definition += std::to_string(i + 1) + ". ";
-                definition += term.pieces[i];
-            }
-        }
-        if (definition.empty())
+        if (term.pieces.empty())
             continue;
-        if (style_ == Style::Numbered && !term.partOfSpeech.empty())
-            definition = "(" + term.partOfSpeech + ") " + definition;
-        entries.push_back(Entry{term.term, definition});
+        Entry entry{term.term, standing_, style_ == Style::List, {}, {}};
+        if (style_ == Style::List)
+            entry.senses.push_back(Sense{{}, term.pieces, {}, {}});
+        else
+            for (const std::string &piece : term.pieces)
+                entry.senses.push_back(Sense{term.partOfSpeech, {piece}, {}, {}});
+        entries.push_back(std::move(entry));
     }
     return entries;
 }

@@ -26,6 +26,16 @@ Options parseCommandLine(const std::vector<std::string> &arguments)
             options.inputs.push_back({value(), InputMode::Inverse});
         } else if (argument == "--glosses") {
             options.inputs.push_back({value(), InputMode::Glosses});
+        } else if (argument == "--thesaurus") {
+            options.inputs.push_back({value(), InputMode::Thesaurus});
+        } else if (argument == "--via-in") {
+            options.inputs.push_back({value(), InputMode::ViaIn});
+        } else if (argument == "--via-in-inverse") {
+            options.inputs.push_back({value(), InputMode::ViaInInverse});
+        } else if (argument == "--via-out") {
+            options.inputs.push_back({value(), InputMode::ViaOut});
+        } else if (argument == "--via-out-inverse") {
+            options.inputs.push_back({value(), InputMode::ViaOutInverse});
         } else if (argument == "--layout") {
             const std::string &layout = value();
             if (layout == "freedict")
@@ -53,13 +63,16 @@ Options parseCommandLine(const std::vector<std::string> &arguments)
 
 std::string helpText()
 {
-    return R"(Usage: zelvora-import [OPTIONS] INPUT... -o OUTPUT
+    return R"help(Usage: zelvora-import [OPTIONS] INPUT... -o OUTPUT
 
 Converts dictionaries in dictd format (NAME.index with NAME.dict.dz or
 NAME.dict) into one Zelvora dictionary file: Windows-1252 text, CR LF line
 ends, a header pair (title, then source and licence), then one two-line entry
 per term (the term in capitals, its definition on one line), ordered by the
-bytes of the terms. Several inputs are merged into the one output.
+bytes of the terms. Several inputs are merged into the one output: a term's
+senses are numbered in one definition, direct senses first, then inverse,
+then those found through third languages, then glosses; names come after
+common senses, and each translation and sense is written once.
 
 INPUT is NAME, NAME.index, NAME.dict or NAME.dict.dz.
 
@@ -73,6 +86,24 @@ Inputs:
   --glosses INPUT    a FreeDict dictionary's notes and glosses only, which are
                      in the headword's language: each headword that has some
                      becomes a term defined by them
+  --thesaurus FILE   a MyThes thesaurus (th_it_IT_v2.dat): each word a term,
+                     defined by its synonyms, one sense a line
+
+Translation through third languages (FreeDict dictionaries named
+freedict-AAA-BBB, which tell the third language): a translation that two or
+more third languages give is added after the direct and inverse senses,
+marked "(via fin, spa)"; and with these, direct and inverse translations are
+ordered by how many languages confirm them, the unconfirmed senses put after
+those found through third languages.
+  --via-in INPUT           from the terms' language into a third one (ita-fin)
+  --via-in-inverse INPUT   from a third language into the terms' one (fin-ita)
+  --via-out INPUT          from a third language into the definitions' one (fin-eng)
+  --via-out-inverse INPUT  from the definitions' language into a third (eng-fin)
+
+When a run has both direct and --inverse FreeDict inputs, it drops a
+translation the other direction shows to be a word of a longer expression
+("OGNI = daily" where the other says "daily = ogni giorno"), and a name of
+several words given to a single word that has common senses.
 
 Options:
   -o, --output FILE  the dictionary file to write; it is written beside itself
@@ -100,7 +131,7 @@ Example:
   zelvora-import --title "ITALIANO-INGLESE" --source "FreeDict, GPL 2+" \
       /usr/share/dictd/freedict-ita-eng --inverse /usr/share/dictd/freedict-eng-ita \
       -o dizionari/italiano_inglese.txt
-)";
+)help";
 }
 
 } // namespace zelvora::dictd

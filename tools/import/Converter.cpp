@@ -66,19 +66,20 @@ class EntryMaker {
 public:
     EntryMaker(ConvertedInput &result) : result_(result) {}
 
-    // Adds the entry; false when it is dropped (and counted).
-    void add(std::u32string_view term, const std::string &definition)
+    // Adds the entry of `term`, unless it is dropped (and counted).
+    void add(std::u32string_view term, Entry entry)
     {
         const Cp1252Text termText = toCp1252(collapseSpaces(term));
         if (termText.questionMarks > 0 || termText.bytes.empty()) {
             ++result_.counts.badTerms;
             return;
         }
-        if (definition.empty()) {
+        if (entry.senses.empty()) {
             ++result_.counts.emptyDefinitions;
             return;
         }
-        result_.entries.push_back(Entry{toUpperFull(termText.bytes), definition});
+        entry.term = toUpperFull(termText.bytes);
+        result_.entries.push_back(std::move(entry));
     }
 
     std::string definitionText(std::u32string_view definition)
@@ -99,16 +100,44 @@ private:
 // repeated for each would triple the file.
 constexpr std::size_t LongestRepeatedDefinition = 800;
 
-void addDirect(const Article &article, const Definition &definition, const std::vector<std::u32string> &keys,
-               Layout layout, const std::u32string &flattened, EntryMaker &maker, ConvertedInput &result)
+Entry freeDictEntry(const Article &article, EntryMaker &maker)
 {
-    const std::string text = maker.definitionText(flattened);
+    Entry entry{{}, Standing::Direct, true, {}, {}};
+    const std::string partOfSpeech = maker.definitionText(article.partOfSpeech);
+    for (const TranslationSense &sense : translationSenses(article)) {
+        Sense written{partOfSpeech, {}, maker.definitionText(sense.note), {}};
+        for (const std::u32string &item : sense.items)
+            if (std::string text = maker.definitionText(item); !text.empty())
+                written.items.push_back(std::move(text));
+        if (!written.items.empty() || !written.note.empty())
+            entry.senses.push_back(std::move(written));
+    }
+    return entry;
+}
+
+// A prose entry: its own senses, or one sense that names the headword.
+Entry proseEntry(std::string alone, std::vector<Sense> senses)
+{
+    if (alone.empty())
+        senses.clear();
+    return Entry{{}, Standing::Direct, false, std::move(senses), std::move(alone)};
+}
+
+void addDirect(const Article &article, const Definition &definition, const std::vector<std::u32string> &keys,
+               Layout layout, EntryMaker &maker, ConvertedInput &result)
+{
+    const bool freeDict = layout == Layout::FreeDict;
+    const std::string text = freeDict ? std::string() : maker.definitionText(flattenProse(article));
+    std::vector<Sense> senses;
+    if (!freeDict)
+        for (const ProseSense &sense : proseSenses(article))
+            senses.push_back(Sense{maker.definitionText(sense.partOfSpeech), {maker.definitionText(sense.text)}, {}, {}});
     const std::string headwordFold = foldForMatching(article.headword);
     const std::u32string headword = article.bracketAccents ? apostropheAccents(article.headword) : article.headword;
     for (std::size_t k = 0; k < keys.size(); ++k) {
         const IndexEntry &entry = *definition.keys[k];
         std::u32string spelling = entry.headword.empty() ? spellingOf(article, keys[k]) : decodeText(entry.headword);
-        if (layout == Layout::FreeDict && !article.headword.empty())
+        if (freeDict && !article.headword.empty())
             spelling = article.headword; // its keys can be a part of the headword
         if (article.bracketAccents)
             spelling = apostropheAccents(spelling);
@@ -118,12 +147,15 @@ void addDirect(const Article &article, const Definition &definition, const std::
             ++result.counts.senseLabels; // GCIDE's "a", "b", "c" for the parts of a long definition
             continue;
         }
-        if (otherKey && !article.headword.empty() && !text.empty())
-            maker.add(spelling, text.size() <= LongestRepeatedDefinition
-                                    ? maker.definitionText(headword + U":") + " " + text
-                                    : maker.definitionText(U"see " + headword));
-        else
-            maker.add(spelling, text);
+        if (freeDict) {
+            maker.add(spelling, freeDictEntry(article, maker));
+        } else if (otherKey && !article.headword.empty() && !text.empty()) {
+            std::string pointer = text.size() <= LongestRepeatedDefinition ? maker.definitionText(headword + U":") + " " + text
+                                                                           : maker.definitionText(U"see " + headword);
+            maker.add(spelling, proseEntry(pointer, {Sense{{}, {pointer}, {}, {}}}));
+        } else {
+            maker.add(spelling, proseEntry(text, senses));
+        }
     }
 }
 
@@ -152,26 +184,79 @@ InputFiles locateInput(const std::string &path)
     return files;
 }
 
+namespace {
+
+// A dictd dictionary read whole: its definitions and dictd's notes about it.
+struct DictdDictionary {
+    InputFiles files;
+    std::vector<IndexEntry> index;
+    std::string data;
+    std::vector<Definition> definitions;
+    std::map<std::string, std::u32string> notes;
+    std::size_t internal = 0;
+
+    explicit DictdDictionary(const std::string &path)
+        : files(locateInput(path)), index(readIndex(files.index)), data(readDictData(files.data))
+    {
+        for (const IndexEntry &entry : index)
+            if (entry.offset > data.size() || entry.length > data.size() - entry.offset)
+                throw ImportError(files.index, "line " + std::to_string(entry.line) + " points past the end of " +
+                                                   files.data + " (" + std::to_string(data.size()) + " bytes)");
+        definitions = groupByDefinition(index, [&](const IndexEntry &entry) {
+            ++internal;
+            if (const std::string name = noteName(entry.key); !name.empty() && !notes.count(name))
+                notes[name] = decodeText(std::string_view(data).substr(entry.offset, entry.length));
+        });
+    }
+
+    bool namesFreeDict() { return containsFreeDict(noteText(notes["short"])) || containsFreeDict(notes["info"]); }
+
+    // Calls visit(article, definition, keys) for each definition, and
+    // notUtf8() before it for one whose text is not UTF-8.
+    template <typename Visit, typename NotUtf8>
+    void forEachArticle(Layout layout, Visit &&visit, NotUtf8 &&notUtf8) const
+    {
+        for (const Definition &definition : definitions) {
+            const std::string_view bytes = std::string_view(data).substr(definition.offset, definition.length);
+            std::optional<std::u32string> text = decodeUtf8(bytes);
+            if (!text) {
+                notUtf8();
+                text = decodeText(bytes);
+            }
+            std::vector<std::u32string> keys;
+            for (const IndexEntry *entry : definition.keys)
+                keys.push_back(decodeText(entry->key));
+            visit(parseArticle(*text, keys, layout), definition, keys);
+        }
+    }
+};
+
+} // namespace
+
+std::vector<Translations> readTranslations(const std::string &path)
+{
+    DictdDictionary dictionary(path);
+    if (!dictionary.namesFreeDict())
+        throw ImportError(dictionary.files.index, "only a FreeDict dictionary can be read through");
+    std::vector<Translations> result;
+    dictionary.forEachArticle(
+        Layout::FreeDict,
+        [&](const Article &article, const Definition &, const std::vector<std::u32string> &keys) {
+            result.push_back({headwordOf(article, keys), translationsOf(article)});
+        },
+        [] {});
+    return result;
+}
+
 ConvertedInput convertInput(const Input &input, std::optional<Layout> layout, Collectors *shared)
 {
-    const InputFiles files = locateInput(input.path);
-    const std::vector<IndexEntry> index = readIndex(files.index);
-    const std::string data = readDictData(files.data);
-    for (const IndexEntry &entry : index)
-        if (entry.offset > data.size() || entry.length > data.size() - entry.offset)
-            throw ImportError(files.index, "line " + std::to_string(entry.line) + " points past the end of " +
-                                               files.data + " (" + std::to_string(data.size()) + " bytes)");
-
+    DictdDictionary dictionary(input.path);
+    const InputFiles &files = dictionary.files;
     ConvertedInput result;
     result.name = files.name;
     result.mode = input.mode;
-    std::map<std::string, std::u32string> notes;
-    const std::vector<Definition> definitions = groupByDefinition(index, [&](const IndexEntry &entry) {
-        ++result.counts.internal;
-        if (const std::string name = noteName(entry.key); !name.empty() && !notes.count(name))
-            notes[name] = decodeText(std::string_view(data).substr(entry.offset, entry.length));
-    });
-
+    result.counts.internal = dictionary.internal;
+    std::map<std::string, std::u32string> &notes = dictionary.notes;
     const std::u32string title = noteText(notes["short"]);
     const std::u32string url = noteText(notes["url"]);
     const std::u32string licence = licenceSentences(notes["info"]);
@@ -180,8 +265,7 @@ ConvertedInput convertInput(const Input &input, std::optional<Layout> layout, Co
     if (!licence.empty())
         source += (source.empty() ? U"" : U" - ") + licence;
     result.source = toCp1252(source.empty() ? U"dictd: " + decodeText(files.name) : source).bytes;
-    result.layout = layout.value_or(containsFreeDict(title) || containsFreeDict(notes["info"]) ? Layout::FreeDict
-                                                                                            : Layout::Prose);
+    result.layout = layout.value_or(dictionary.namesFreeDict() ? Layout::FreeDict : Layout::Prose);
     if (input.mode != InputMode::Direct && result.layout != Layout::FreeDict)
         throw ImportError(files.index, "the inverse and the glosses can only be taken from a FreeDict dictionary");
 
@@ -195,43 +279,36 @@ ConvertedInput convertInput(const Input &input, std::optional<Layout> layout, Co
         else
             ++result.counts.badTerms;
     };
-    for (const Definition &definition : definitions) {
-        ++result.counts.articles;
-        const std::string_view bytes = std::string_view(data).substr(definition.offset, definition.length);
-        std::optional<std::u32string> text = decodeUtf8(bytes);
-        if (!text) {
-            ++result.counts.notUtf8;
-            text = decodeText(bytes);
-        }
-        std::vector<std::u32string> keys;
-        for (const IndexEntry *entry : definition.keys)
-            keys.push_back(decodeText(entry->key));
-        const Article article = parseArticle(*text, keys, result.layout);
-
-        switch (input.mode) {
-        case InputMode::Direct:
-            addDirect(article, definition, keys, result.layout,
-                      result.layout == Layout::FreeDict ? flattenFreeDict(article) : flattenProse(article), maker, result);
-            break;
-        case InputMode::Glosses: {
-            const std::vector<std::u32string> glosses = glossesOf(article);
-            if (glosses.empty())
-                ++result.counts.emptyDefinitions;
-            for (const std::u32string &gloss : glosses)
-                collect(collectors.glosses, headwordOf(article, keys), maker.definitionText(gloss), article.partOfSpeech);
-            break;
-        }
-        case InputMode::Inverse: {
-            const std::string headword = maker.definitionText(headwordOf(article, keys));
-            const std::vector<std::u32string> translations = translationsOf(article);
-            if (translations.empty())
-                ++result.counts.emptyDefinitions;
-            for (const std::u32string &translation : translations)
-                collect(collectors.inverse, translation, headword, {});
-            break;
-        }
-        }
-    }
+    dictionary.forEachArticle(
+        result.layout,
+        [&](const Article &article, const Definition &definition, const std::vector<std::u32string> &keys) {
+            ++result.counts.articles;
+            switch (input.mode) {
+            case InputMode::Direct:
+                addDirect(article, definition, keys, result.layout, maker, result);
+                break;
+            case InputMode::Glosses: {
+                const std::vector<std::u32string> glosses = glossesOf(article);
+                if (glosses.empty())
+                    ++result.counts.emptyDefinitions;
+                for (const std::u32string &gloss : glosses)
+                    collect(collectors.glosses, headwordOf(article, keys), maker.definitionText(gloss), article.partOfSpeech);
+                break;
+            }
+            case InputMode::Inverse: {
+                const std::string headword = maker.definitionText(headwordOf(article, keys));
+                const std::vector<std::u32string> translations = translationsOf(article);
+                if (translations.empty())
+                    ++result.counts.emptyDefinitions;
+                for (const std::u32string &translation : translations)
+                    collect(collectors.inverse, translation, headword, {});
+                break;
+            }
+            default: // the thesaurus and the third languages have readers of their own
+                break;
+            }
+        },
+        [&] { ++result.counts.notUtf8; });
     if (input.mode == InputMode::Direct) {
         result.counts.entries = result.entries.size();
     } else if (!shared) {

@@ -12,9 +12,14 @@
 namespace zelvora::dictd {
 
 enum class InputMode {
-    Direct,  // each key a term, its definition flattened
-    Inverse, // each translation a term, defined by the headword (FreeDict only)
-    Glosses, // each headword a term, defined by its notes and glosses only (FreeDict only)
+    Direct,        // each key a term, its definition flattened
+    Inverse,       // each translation a term, defined by the headword (FreeDict only)
+    Glosses,       // each headword a term, defined by its notes and glosses only (FreeDict only)
+    Thesaurus,     // a MyThes thesaurus (.dat): each word a term, defined by its synonyms
+    ViaIn,         // FreeDict, from the terms' language into a third one
+    ViaInInverse,  // FreeDict, from a third language into the terms' one, read backwards
+    ViaOut,        // FreeDict, from a third language into the definitions' one
+    ViaOutInverse, // FreeDict, from the definitions' language into a third one, read backwards
 };
 
 struct Input {
@@ -54,8 +59,8 @@ struct ConvertedInput {
 // Where the inverse and the glosses of several inputs are gathered, so that a
 // term gets one entry for all of them.
 struct Collectors {
-    CombinedTerms inverse{CombinedTerms::Style::List};
-    CombinedTerms glosses{CombinedTerms::Style::Numbered};
+    CombinedTerms inverse{CombinedTerms::Style::List, Standing::Inverse};
+    CombinedTerms glosses{CombinedTerms::Style::Numbered, Standing::Other};
 };
 
 // Reads one dictd dictionary and makes its entries. The layout is FreeDict's
@@ -65,5 +70,15 @@ struct Collectors {
 // naming the file at fault.
 ConvertedInput convertInput(const Input &input, std::optional<Layout> layout = std::nullopt,
                             Collectors *collectors = nullptr);
+
+// A FreeDict article's headword and its translations, in order, as the
+// dictionary spells them (not made Windows-1252).
+struct Translations {
+    std::u32string headword;
+    std::vector<std::u32string> translations;
+};
+
+// Every article of a FreeDict dictionary. Throws ImportError naming the file at fault.
+std::vector<Translations> readTranslations(const std::string &path);
 
 } // namespace zelvora::dictd

@@ -63,18 +63,11 @@ void addOnce(std::vector<std::u32string> &list, std::u32string item)
         list.push_back(std::move(item));
 }
 
-std::u32string withPartOfSpeech(const Article &article, std::u32string definition)
-{
-    if (definition.empty() || article.partOfSpeech.empty())
-        return definition;
-    return U"(" + article.partOfSpeech + U") " + definition;
-}
-
 } // namespace
 
-std::vector<Sense> freeDictSenses(const std::vector<std::u32string> &body)
+std::vector<FreeDictSense> freeDictSenses(const std::vector<std::u32string> &body)
 {
-    std::vector<Sense> senses;
+    std::vector<FreeDictSense> senses;
     bool translationDue = false;
     for (const std::u32string &line : body) {
         std::u32string text = collapseSpaces(dropBraces(line));
@@ -82,7 +75,7 @@ std::vector<Sense> freeDictSenses(const std::vector<std::u32string> &body)
             continue;
         if (std::u32string number = leadingNumber(text); !number.empty()) {
             text = collapseSpaces(std::u32string_view(text).substr(number.size() + 1));
-            senses.push_back(Sense{std::move(number), {}, {}});
+            senses.push_back(FreeDictSense{std::move(number), {}, {}});
             translationDue = !text.empty();
             if (text.empty())
                 continue;
@@ -90,23 +83,23 @@ std::vector<Sense> freeDictSenses(const std::vector<std::u32string> &body)
             senses.emplace_back();
             translationDue = true;
         }
-        const std::u32string next = trailingNumber(text);
-        if (!next.empty())
-            text = collapseSpaces(std::u32string_view(text).substr(0, text.size() - next.size() - 1));
+        if (const std::u32string stray = trailingNumber(text); !stray.empty() && translationDue)
+            text = collapseSpaces(std::u32string_view(text).substr(0, text.size() - stray.size() - 1));
         if (translationDue)
             senses.back().translations = text;
         else if (!text.empty())
             senses.back().notes.push_back(text);
         translationDue = false;
-        if (!next.empty())
-            senses.push_back(Sense{next, {}, {}});
     }
     return senses;
 }
 
-std::vector<std::u32string> splitTranslations(std::u32string_view line)
+namespace {
+
+// The pieces of a translations line between commas and semicolons outside parentheses.
+template <typename Add>
+void splitAtCommas(std::u32string_view line, Add &&add)
 {
-    std::vector<std::u32string> translations;
     int depth = 0;
     std::size_t start = 0;
     for (std::size_t i = 0; i <= line.size(); ++i) {
@@ -116,42 +109,46 @@ std::vector<std::u32string> splitTranslations(std::u32string_view line)
         else if (c == U')' && depth > 0)
             --depth;
         else if ((c == U',' || c == U';') && depth == 0) {
-            addOnce(translations, withoutParentheses(line.substr(start, i - start)));
+            add(line.substr(start, i - start));
             start = i + 1;
         }
     }
+}
+
+} // namespace
+
+std::vector<std::u32string> splitTranslations(std::u32string_view line)
+{
+    std::vector<std::u32string> translations;
+    splitAtCommas(line, [&](std::u32string_view piece) { addOnce(translations, withoutParentheses(piece)); });
     return translations;
 }
 
-std::u32string flattenFreeDict(const Article &article)
+std::vector<std::u32string> splitItems(std::u32string_view line)
 {
-    std::vector<Sense> senses = freeDictSenses(article.body);
-    // WikDict leaves the first sense's number out when the second's ends its line ("casa 2.").
-    if (senses.size() > 1 && senses.front().number.empty() && senses[1].number == std::u32string_view(U"2"))
-        senses.front().number.assign(1, U'1');
-    std::vector<std::u32string> pieces;
-    for (const Sense &sense : senses) {
-        std::vector<std::u32string> notes;
+    std::vector<std::u32string> items;
+    splitAtCommas(line, [&](std::u32string_view piece) { addOnce(items, collapseSpaces(piece)); });
+    return items;
+}
+
+std::vector<TranslationSense> translationSenses(const Article &article)
+{
+    std::vector<TranslationSense> senses;
+    for (const FreeDictSense &sense : freeDictSenses(article.body)) {
+        TranslationSense translation{splitItems(sense.translations), {}};
         for (const std::u32string &note : sense.notes)
-            notes.push_back(isWhollyParenthesised(note) ? note.substr(1, note.size() - 2) : note);
-        std::u32string text = sense.translations;
-        if (!notes.empty()) {
-            std::u32string joined;
-            for (const std::u32string &note : notes)
-                joined += (joined.empty() ? U"" : U"; ") + note;
-            text += (text.empty() ? U"(" : U" (") + joined + U")";
-        }
-        if (text.empty())
-            continue;
-        pieces.push_back(sense.number.empty() ? text : sense.number + U". " + text);
+            translation.note += (translation.note.empty() ? U"" : U"; ") +
+                                (isWhollyParenthesised(note) ? note.substr(1, note.size() - 2) : note);
+        if (!translation.items.empty() || !translation.note.empty())
+            senses.push_back(std::move(translation));
     }
-    return withPartOfSpeech(article, joinPieces(pieces));
+    return senses;
 }
 
 std::vector<std::u32string> glossesOf(const Article &article)
 {
     std::vector<std::u32string> glosses;
-    for (const Sense &sense : freeDictSenses(article.body))
+    for (const FreeDictSense &sense : freeDictSenses(article.body))
         for (const std::u32string &note : sense.notes)
             if (!isWhollyParenthesised(note))
                 addOnce(glosses, note);
@@ -161,7 +158,7 @@ std::vector<std::u32string> glossesOf(const Article &article)
 std::vector<std::u32string> translationsOf(const Article &article)
 {
     std::vector<std::u32string> translations;
-    for (const Sense &sense : freeDictSenses(article.body))
+    for (const FreeDictSense &sense : freeDictSenses(article.body))
         for (std::u32string &translation : splitTranslations(sense.translations))
             addOnce(translations, std::move(translation));
     return translations;

@@ -1,8 +1,12 @@
 #include "import/Import.h"
 
+#include "import/Pivot.h"
 #include "import/Text.h"
+#include "import/Thesaurus.h"
 #include "import/Transliterate.h"
 #include "import/Writer.h"
+
+#include <algorithm>
 
 namespace zelvora::dictd {
 
@@ -20,9 +24,40 @@ const char *modeName(InputMode mode)
     switch (mode) {
     case InputMode::Inverse: return " (inverse)";
     case InputMode::Glosses: return " (glosses)";
+    case InputMode::Thesaurus: return " (thesaurus)";
+    case InputMode::ViaIn: case InputMode::ViaInInverse: case InputMode::ViaOut: case InputMode::ViaOutInverse: return " (via)";
     case InputMode::Direct: break;
     }
     return "";
+}
+
+bool isVia(InputMode mode)
+{
+    return mode == InputMode::ViaIn || mode == InputMode::ViaInInverse || mode == InputMode::ViaOut ||
+           mode == InputMode::ViaOutInverse;
+}
+
+// Reads a dictionary of a third language into the pivot.
+ConvertedInput readThrough(const Input &input, Pivot &pivot)
+{
+    ConvertedInput converted;
+    converted.name = locateInput(input.path).name;
+    converted.mode = input.mode;
+    converted.layout = Layout::FreeDict;
+    const bool inverse = input.mode == InputMode::ViaInInverse || input.mode == InputMode::ViaOutInverse;
+    const bool into = input.mode == InputMode::ViaIn || input.mode == InputMode::ViaInInverse;
+    // ita-fin and eng-fin name the third language second; fin-ita and fin-eng first.
+    const std::string language = thirdLanguage(converted.name, input.mode == InputMode::ViaIn || input.mode == InputMode::ViaOutInverse);
+    for (const Translations &article : readTranslations(input.path)) {
+        ++converted.counts.articles;
+        for (const std::u32string &translation : article.translations) {
+            const std::u32string &from = inverse ? translation : article.headword;
+            const std::u32string &to = inverse ? article.headword : translation;
+            into ? pivot.addFirst(language, from, to) : pivot.addSecond(language, from, to);
+            ++converted.counts.entries;
+        }
+    }
+    return converted;
 }
 
 } // namespace
@@ -33,8 +68,14 @@ ImportReport runImport(const Options &options)
     report.output = options.output;
     std::vector<Entry> entries;
     Collectors collectors;
+    Pivot pivot;
+    bool direct = false, inverse = false;
     for (const Input &input : options.inputs) {
-        ConvertedInput converted = convertInput(input, options.layout, &collectors);
+        ConvertedInput converted = input.mode == InputMode::Thesaurus ? readThesaurus(input.path)
+                                   : isVia(input.mode)               ? readThrough(input, pivot)
+                                                                     : convertInput(input, options.layout, &collectors);
+        direct = direct || (input.mode == InputMode::Direct && converted.layout == Layout::FreeDict);
+        inverse = inverse || input.mode == InputMode::Inverse;
         entries.insert(entries.end(), std::make_move_iterator(converted.entries.begin()),
                        std::make_move_iterator(converted.entries.end()));
         converted.entries.clear();
@@ -43,11 +84,23 @@ ImportReport runImport(const Options &options)
     for (CombinedTerms *terms : {&collectors.inverse, &collectors.glosses})
         for (Entry &entry : terms->entries())
             entries.push_back(std::move(entry));
-    report.repeats = sortAndDropRepeats(entries);
-    const ConvertedInput &first = report.inputs.front();
-    const Header header{headerLine(options.title, first.title), headerLine(options.source, first.source)};
-    writeDictionary(options.output, header, entries);
-    report.written = entries.size();
+    MergeOptions merge;
+    merge.dropUnsound = direct && inverse;
+    if (!pivot.empty()) {
+        std::vector<Entry> via = pivot.entries();
+        report.via = via.size();
+        entries.insert(entries.end(), std::make_move_iterator(via.begin()), std::make_move_iterator(via.end()));
+        merge.agreement = [&pivot](const std::string &term, const std::string &item) { return pivot.agreement(term, item); };
+        merge.strongest = [&pivot](const std::string &term) { return pivot.strongest(term); };
+    }
+    const std::vector<WrittenEntry> written = mergeEntries(std::move(entries), merge, report.merge);
+    const auto first = std::find_if(report.inputs.begin(), report.inputs.end(),
+                                    [](const ConvertedInput &input) { return !isVia(input.mode); });
+    if (first == report.inputs.end())
+        throw UsageError("only dictionaries to translate through: no terms to define");
+    const Header header{headerLine(options.title, first->title), headerLine(options.source, first->source)};
+    writeDictionary(options.output, header, written);
+    report.written = written.size();
     return report;
 }
 
@@ -65,7 +118,7 @@ std::string describe(const ImportReport &report)
         total.senseLabels += c.senseLabels;
         total.questionMarks += c.questionMarks;
     }
-    const std::size_t dropped = total.badTerms + total.emptyDefinitions + total.senseLabels + report.repeats;
+    const std::size_t dropped = total.badTerms + total.emptyDefinitions + total.senseLabels;
     text = report.output + ": " + std::to_string(report.written) + " entries written, " + std::to_string(dropped) +
            " dropped\n" + text;
     auto reason = [&](std::size_t count, const char *why) {
@@ -75,7 +128,15 @@ std::string describe(const ImportReport &report)
     reason(total.badTerms, "whose term Windows-1252 cannot write");
     reason(total.emptyDefinitions, "with nothing left to define them (no translation, gloss or text)");
     reason(total.senseLabels, "one-letter keys that label parts of a longer definition");
-    reason(report.repeats, "that repeat an earlier entry of the same term");
+    if (report.merge.merged)
+        text += "  merged " + std::to_string(report.merge.merged) + " entries into an earlier one of the same term\n";
+    if (report.via)
+        text += "  gave " + std::to_string(report.via) + " terms translations through third languages\n";
+    if (report.merge.repeats)
+        text += "  left out " + std::to_string(report.merge.repeats) + " repeated translations and senses\n";
+    if (report.merge.unsound)
+        text += "  left out " + std::to_string(report.merge.unsound) +
+                " translations keyed on a word of a longer expression or name\n";
     if (total.questionMarks)
         text += "  " + std::to_string(total.questionMarks) + " characters of definitions became \"?\"\n";
     return text;

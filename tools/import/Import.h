@@ -2,6 +2,7 @@
 
 #include "import/CommandLine.h"
 #include "import/Converter.h"
+#include "import/MergeTerms.h"
 
 #include <cstddef>
 #include <string>
@@ -14,7 +15,8 @@ struct ImportReport {
     std::vector<ConvertedInput> inputs; // their entries moved out
     std::string output;
     std::size_t written = 0; // entries after the header pair
-    std::size_t repeats = 0; // entries that added nothing to an earlier one of the same term
+    std::size_t via = 0;     // terms given translations through third languages
+    MergeCounts merge;
 };
 
 // Converts every input, merges, orders and writes the output. Throws

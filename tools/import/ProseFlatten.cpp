@@ -26,16 +26,22 @@ std::size_t digitsAt(std::u32string_view text, std::size_t from)
 }
 
 // A sense number starting `line` ("2. ", "2: ", "2) ", WordNet's "adj 1: "),
-// written as "2." or "(adj.) 1.", and where the sense's text starts; an
-// empty marker when there is none.
-std::pair<std::u32string, std::size_t> senseMarker(std::u32string_view line)
+// written as "2." with WordNet's part of speech beside it, and where the
+// sense's text starts; an empty number when there is none.
+struct SenseMarker {
+    std::u32string number;
+    std::u32string partOfSpeech;
+    std::size_t textStart = 0;
+};
+
+SenseMarker senseMarker(std::u32string_view line)
 {
-    std::u32string prefix;
+    std::u32string partOfSpeech;
     std::size_t at = 0;
     static const std::u32string_view WordNetParts[] = {U"n ", U"v ", U"adj ", U"adv "};
     for (const std::u32string_view part : WordNetParts) {
         if (startsWith(line, part)) {
-            prefix = U"(" + shortPartOfSpeech(part) + U") ";
+            partOfSpeech = shortPartOfSpeech(part);
             at = part.size();
             break;
         }
@@ -44,15 +50,15 @@ std::pair<std::u32string, std::size_t> senseMarker(std::u32string_view line)
     if (digits == 0 || digits > 2 || at + digits >= line.size())
         return {};
     const char32_t after = line[at + digits];
-    const bool wordNetColon = !prefix.empty() && after == U':';
-    if (!prefix.empty() && !wordNetColon)
+    const bool wordNetColon = !partOfSpeech.empty() && after == U':';
+    if (!partOfSpeech.empty() && !wordNetColon)
         return {};
     if (after != U'.' && after != U':' && after != U')')
         return {};
     const std::size_t textStart = at + digits + 1;
     if (textStart < line.size() && !isSpace(line[textStart]))
         return {};
-    return {prefix + std::u32string(line.substr(at, digits)) + U".", textStart};
+    return {std::u32string(line.substr(at, digits)) + U".", partOfSpeech, textStart};
 }
 
 std::size_t indentation(std::u32string_view line)
@@ -63,11 +69,15 @@ std::size_t indentation(std::u32string_view line)
     return n;
 }
 
-} // namespace
+// The definition's paragraphs and senses, each on one line.
+struct Piece {
+    SenseMarker marker;
+    std::u32string text;
+};
 
-std::u32string flattenProse(const Article &article)
+std::vector<Piece> prosePieces(const Article &article)
 {
-    std::vector<std::u32string> pieces;
+    std::vector<Piece> pieces;
     std::size_t previousWidth = 0;
     bool paragraphEnded = false;
     for (const std::u32string &line : article.body) {
@@ -78,30 +88,64 @@ std::u32string flattenProse(const Article &article)
         }
         if (isSourceNote(text))
             continue;
-        const auto [marker, textStart] = senseMarker(text);
-        const bool continues = !pieces.empty() && !paragraphEnded && marker.empty() &&
+        SenseMarker marker = senseMarker(text);
+        const bool continues = !pieces.empty() && !paragraphEnded && marker.number.empty() &&
                                (indentation(line) > 0 || previousWidth >= WrappedWidth);
         if (continues) {
-            pieces.back() += U' ';
-            pieces.back() += text;
-        } else if (marker.empty()) {
-            pieces.push_back(labelInParentheses(text));
+            pieces.back().text += U' ';
+            pieces.back().text += text;
+        } else if (marker.number.empty()) {
+            pieces.push_back({{}, labelInParentheses(text)});
         } else {
-            const std::u32string rest = labelInParentheses(trim(std::u32string_view(text).substr(textStart)));
-            pieces.push_back(rest.empty() ? marker : marker + U' ' + rest);
+            const std::size_t textStart = marker.textStart;
+            pieces.push_back({std::move(marker), labelInParentheses(trim(std::u32string_view(text).substr(textStart)))});
         }
         previousWidth = line.size();
         paragraphEnded = false;
     }
     if (article.bodyStartsOnHeadLine && !pieces.empty())
-        pieces.front() = dropEtymologies(pieces.front());
-    for (std::u32string &piece : pieces)
-        piece = collapseSpaces(dropBraces(piece));
+        pieces.front().text = dropEtymologies(pieces.front().text);
+    for (Piece &piece : pieces)
+        piece.text = collapseSpaces(dropBraces(piece.text));
+    return pieces;
+}
 
-    std::u32string definition = joinPieces(pieces);
+} // namespace
+
+std::u32string flattenProse(const Article &article)
+{
+    std::vector<std::u32string> texts;
+    for (const Piece &piece : prosePieces(article)) {
+        std::u32string marker = piece.marker.number;
+        if (!piece.marker.partOfSpeech.empty())
+            marker = U"(" + piece.marker.partOfSpeech + U") " + marker;
+        texts.push_back(marker.empty() || piece.text.empty() ? marker + piece.text : marker + U' ' + piece.text);
+    }
+    std::u32string definition = joinPieces(texts);
     if (!definition.empty() && !article.partOfSpeech.empty())
         definition = U"(" + article.partOfSpeech + U") " + definition;
     return definition;
+}
+
+std::vector<ProseSense> proseSenses(const Article &article)
+{
+    std::vector<ProseSense> senses;
+    std::vector<std::u32string> texts;
+    auto close = [&] {
+        if (!senses.empty())
+            senses.back().text = joinPieces(texts);
+        texts.clear();
+    };
+    for (const Piece &piece : prosePieces(article)) {
+        if (senses.empty() || !piece.marker.number.empty()) {
+            close();
+            senses.push_back({piece.marker.partOfSpeech.empty() ? article.partOfSpeech : piece.marker.partOfSpeech, {}});
+        }
+        texts.push_back(piece.text);
+    }
+    close();
+    std::erase_if(senses, [](const ProseSense &sense) { return sense.text.empty(); });
+    return senses;
 }
 
 } // namespace zelvora::dictd

@@ -3,6 +3,7 @@
 #include "import/Article.h"
 
 #include <string>
+#include <vector>
 
 namespace zelvora::dictd {
 
@@ -12,5 +13,14 @@ namespace zelvora::dictd {
 // line and cross-reference braces dropped, the part of speech in front:
 // "(v. t.) To confuse...". Empty when nothing is left.
 std::u32string flattenProse(const Article &article);
+
+// The same definition as its senses, without their numbers: a numbered
+// paragraph and the unnumbered ones after it are one sense, and so are the
+// paragraphs before the first number.
+struct ProseSense {
+    std::u32string partOfSpeech;
+    std::u32string text;
+};
+std::vector<ProseSense> proseSenses(const Article &article);
 
 } // namespace zelvora::dictd
