@@ -136,10 +136,13 @@ std::vector<ProseSense> proseSenses(const Article &article)
             senses.back().text = joinPieces(texts);
         texts.clear();
     };
+    std::u32string partOfSpeech = article.partOfSpeech; // WordNet's "n 1:" holds for the senses after it
     for (const Piece &piece : prosePieces(article)) {
         if (senses.empty() || !piece.marker.number.empty()) {
             close();
-            senses.push_back({piece.marker.partOfSpeech.empty() ? article.partOfSpeech : piece.marker.partOfSpeech, {}});
+            if (!piece.marker.partOfSpeech.empty())
+                partOfSpeech = piece.marker.partOfSpeech;
+            senses.push_back({partOfSpeech, {}});
         }
         texts.push_back(piece.text);
     }

@@ -13,10 +13,6 @@ using namespace zelvora::dictd;
 TEST(Flatten, EachFamilyOnOneLine)
 {
     const struct { Layout layout; std::vector<std::u32string> keys; std::u32string text, flattened; } cases[] = {
-        // WikDict: notes after their sense's translations, a number alone or at a line's end starts a sense.
-        {Layout::FreeDict, {U"casa"},
-         U"casa //ˈkasa// <n>\n1. hogar, casa\ndomicilio\n2. casa 2.\nedificio\n 3.\n}} segno dello zodiaco\n",
-         U"(n.) 1. hogar, casa (domicilio); 2. casa; 2. (edificio); 3. (segno dello zodiaco)"},
         {Layout::Prose, {U"12"}, // WordNet
          U"12\n    adj 1: a quantity of 12 items [syn:\n           {twelve}, {dozen}]\n    n 1: eleven and one\n    2: a dozen\n",
          U"(adj.) 1. a quantity of 12 items [syn: twelve, dozen]; (n.) 1. eleven and one; 2. a dozen"},
@@ -40,9 +36,35 @@ TEST(Flatten, EachFamilyOnOneLine)
     };
     for (const auto &c : cases) {
         const Article article = parseArticle(c.text, c.keys, c.layout);
-        EXPECT_EQ(c.layout == Layout::FreeDict ? flattenFreeDict(article) : flattenProse(article), c.flattened)
-            << encodeUtf8(c.text);
+        EXPECT_EQ(flattenProse(article), c.flattened) << encodeUtf8(c.text);
     }
+}
+
+TEST(Flatten, SensesOfFreeDictAndProse)
+{
+    // WikDict: notes after their sense's translations; a number alone on a line starts a sense without
+    // translations; one that ends a translations line belongs to nothing.
+    const Article wikDict = parseArticle(U"casa //ˈkasa// <n>\n1. hogar, casa (edificio), casa\ndomicilio\n2. casa 2.\n"
+                                         U"edificio\n 3.\n}} segno dello zodiaco\n(astrologia)\n",
+                                         {U"casa"}, Layout::FreeDict);
+    const std::vector<TranslationSense> senses = translationSenses(wikDict);
+    ASSERT_EQ(senses.size(), 3u);
+    EXPECT_EQ(senses[0].items, (std::vector<std::u32string>{U"hogar", U"casa (edificio)", U"casa"}));
+    EXPECT_EQ(senses[0].note, U"domicilio");
+    EXPECT_EQ(senses[1].items, std::vector<std::u32string>{U"casa"});
+    EXPECT_EQ(senses[1].note, U"edificio");
+    EXPECT_TRUE(senses[2].items.empty());
+    EXPECT_EQ(senses[2].note, U"segno dello zodiaco; astrologia");
+    EXPECT_EQ(translationsOf(wikDict), (std::vector<std::u32string>{U"hogar", U"casa"}));
+
+    // A numbered paragraph and the unnumbered ones after it are one sense; WordNet's part of speech per sense.
+    const Article wordNet = parseArticle(U"12\n    adj 1: a quantity\n    n 1: eleven and one\n\n    Also: twelve\n    2: a dozen\n",
+                                         {U"12"}, Layout::Prose);
+    const std::vector<ProseSense> prose = proseSenses(wordNet);
+    ASSERT_EQ(prose.size(), 3u);
+    EXPECT_EQ(prose[0].partOfSpeech + U"|" + prose[0].text, U"adj.|a quantity");
+    EXPECT_EQ(prose[1].partOfSpeech + U"|" + prose[1].text, U"n.|eleven and one; Also: twelve");
+    EXPECT_EQ(prose[2].partOfSpeech + U"|" + prose[2].text, U"n.|a dozen");
 }
 
 TEST(Headword, KeysReducedByTheIndexMatchTheirSpelling)

@@ -7,6 +7,8 @@
 #include "import/DictdIndex.h"
 #include "import/Import.h"
 #include "import/ImportError.h"
+#include "import/MergeTerms.h"
+#include "import/Pivot.h"
 #include "import/Writer.h"
 
 #include <gtest/gtest.h>
@@ -63,8 +65,7 @@ TEST(Import, FreeDictAndProseFromCompressedOrPlainData)
                       "ALSAZIA-LORENA", "(n. pr.) Alsace-Lorraine",
                       "BETA", "?, beta",
                       "CAFF\xC8", "(n. m.) coffee",
-                      "CASA", "(n. f.) 1. house; 2. home",
-                      "CASA", "household",
+                      "CASA", "(n. f.) 1. house; 2. home; 3. household", // the third entry adds nothing
                       "CITT\xC0", "(n. f.) city, town",
                       "FLAMAGE", "flame: (messaging) To rant. (1995-01-01)",
                       "FLAME", "(messaging) To rant. (1995-01-01)",
@@ -76,7 +77,7 @@ TEST(Import, FreeDictAndProseFromCompressedOrPlainData)
                   }));
         const InputCounts &c = report.inputs.at(0).counts; // alfa; all; β; caffè
         EXPECT_EQ((std::vector{c.badTerms, c.emptyDefinitions, c.questionMarks, c.notUtf8}), std::vector<std::size_t>(4, 1));
-        EXPECT_NE(describe(report).find("15 entries written, 4 dropped"), std::string::npos) << describe(report);
+        EXPECT_NE(describe(report).find("14 entries written, 3 dropped"), std::string::npos) << describe(report);
     }
 }
 
@@ -96,11 +97,10 @@ TEST(Import, MergesDirectInverseAndGlosses)
     const std::string output = folder.path("italiano_inglese.txt");
     run({"--title", "Italiano-inglese", "--source", "FreeDict, GPL", itaEng, "--inverse", engIta, "--glosses", itaSpa,
          "--glosses", itaFin, "-o", output});
-    // The inverse's "house, home" for CASA adds nothing to the direct entry and is dropped.
+    // One entry per term: the inverse's "house, home" for CASA adds nothing to the direct senses.
     EXPECT_EQ(fixture::readFile(output), fixture::crlf({
                                              "ITALIANO-INGLESE", "FreeDict, GPL",
-                                             "CASA", "(n. f.) 1. house; 2. home",
-                                             "CASA", "(n.) 1. domicilio; 2. edificio; 3. famiglia",
+                                             "CASA", "(n. f.) 1. house; 2. home; (n.) 3. domicilio; 4. edificio; 5. famiglia",
                                              "DIMORA", "house",
                                              "GATTO", "cat",
                                              "PATRIA", "home",
@@ -139,14 +139,104 @@ TEST(Import, BadInputNamesTheFileAndLeavesNoOutput)
     EXPECT_EQ(folder.fileCount(), files) << "the temporary file was left";
 }
 
-TEST(Import, EqualTermsKeepTheirOrder)
+TEST(Import, ThroughThirdLanguagesWhereTwoAgree)
 {
-    std::vector<Entry> entries;
-    for (int i = 0; i < 40; ++i) // enough for std::sort to reorder equal terms
-        entries.push_back({i % 2 ? "B" : "\xC0", std::to_string(i)});
-    EXPECT_EQ(sortAndDropRepeats(entries), 0u);
-    for (int i = 0; i < 40; ++i)
-        EXPECT_EQ(entries[i].definition, std::to_string(i < 20 ? 2 * i + 1 : 2 * (i - 20))) << i;
+    fixture::Folder folder;
+    const std::string itaEng = folder.dictionary("freedict-ita-eng", "Italian-English FreeDict Dictionary",
+                                                 {{{"ogni"}, "ogni /ˈoɲɲi/\ndaily\n"},          // a word of "ogni giorno"
+                                                  {{"mare"}, "Mare /ˈmare/\nArabian Sea\n"},   // a word of "Mare Arabico"
+                                                  {{"mare"}, "mare /ˈmare/\nsea\n"},
+                                                  {{"nome"}, "nome /ˈnome/\nappellation, name\n"}});
+    const std::string engIta = folder.dictionary("freedict-eng-ita", "English-Italian FreeDict Dictionary",
+                                                 {{{"daily"}, "daily /ˈdeɪli/\n1. giornaliero\n2. ogni giorno\n"}});
+    auto wikDict = [&](const std::string &name, const std::vector<fixture::Definition> &definitions) {
+        return folder.dictionary(name, name + " FreeDict+WikDict dictionary", definitions);
+    };
+    const std::string itaFin = wikDict("freedict-ita-fin", {{{"ogni"}, "ogni <adj>\njokainen\n"},
+                                                             {{"nome"}, "nome <n>\nnimi\n"},
+                                                             {{"mare"}, "mare <n>\nmeri\n"}});
+    const std::string finEng = wikDict("freedict-fin-eng", {{{"jokainen"}, "jokainen <adj>\nevery, each\n"},
+                                                             {{"nimi"}, "nimi <n>\nname\n"},
+                                                             {{"meri"}, "meri <n>\nsea\n"}});
+    const std::string itaSpa = wikDict("freedict-ita-spa", {{{"ogni"}, "ogni <adj>\ncada\n"},
+                                                             {{"nome"}, "nome <n>\nnombre\n"}});
+    const std::string engSpa = wikDict("freedict-eng-spa", {{{"each"}, "each <adj>\ncada\n"},
+                                                             {{"every"}, "every <adj>\ncada\n"},
+                                                             {{"name"}, "name <n>\nnombre\n"},
+                                                             {{"noun"}, "noun <n>\nnombre\n"}});
+    const std::string output = folder.path("italiano_inglese.txt");
+    const ImportReport report = run({itaEng, "--inverse", engIta, "--via-in", itaFin, "--via-out", finEng, "--via-in", itaSpa,
+                                     "--via-out-inverse", engSpa, "-o", output});
+    EXPECT_EQ(fixture::readFile(output), fixture::crlf({
+                                             "ITALIAN-ENGLISH FREEDICT DICTIONARY",
+                                             "https://example.org/freedict-ita-eng - Licensed under the GNU General Public License.",
+                                             "GIORNALIERO", "daily",
+                                             "MARE", "sea", // not "Arabian Sea"; one language only for "sea"
+                                             "NOME", "name, appellation", // ordered by agreement; "noun" through one only
+                                             "OGNI", "every, each (via fin, spa)", // not "daily"
+                                             "OGNI GIORNO", "daily",
+                                         }));
+    EXPECT_EQ(report.via, 2u);
+    EXPECT_EQ(report.merge.unsound, 2u);
+    EXPECT_EQ(thirdLanguage("freedict-ita-fin", true), "fin");
+    EXPECT_EQ(thirdLanguage("freedict-fin-ita", false), "fin");
+}
+
+TEST(Import, ThesaurusAndItsErrors)
+{
+    fixture::Folder folder;
+    const std::string thesaurus = folder.path("th_it_IT_v2.dat");
+    fixture::writeFile(thesaurus, "UTF-8\ncasa|2\n(s.f.)|abitazione|dimora\n(s.f.)|famiglia|stirpe\nπ|1\n(s.)|pi greco\n"
+                                  "città|1\n(s.f.)|metropoli|centro\n");
+    const std::string output = folder.path("sinonimi_italiani.txt");
+    run({"--title", "Sinonimi", "--source", "Thesaurus, GPL 3", "--thesaurus", thesaurus, "-o", output});
+    EXPECT_EQ(fixture::readFile(output), fixture::crlf({"SINONIMI", "Thesaurus, GPL 3",
+                                                        "CASA", "(s.f.) 1. abitazione, dimora; 2. famiglia, stirpe",
+                                                        "CITT\xC0", "(s.f.) metropoli, centro"}));
+    for (const char *broken : {"UTF-8\ncasa|3\n(s.f.)|abitazione\n", "UTF-8\ncasa\n", "UTF-8\ncasa|x\n(s.f.)|a\n"}) {
+        fixture::writeFile(thesaurus, broken);
+        EXPECT_THROW(run({"--thesaurus", thesaurus, "-o", output}), ImportError) << broken;
+    }
+}
+
+TEST(Merge, OneEntryPerTermInTheOrderALearnerNeeds)
+{
+    const auto entry = [](Standing standing, std::vector<Sense> senses, bool translations = true) {
+        return Entry{"CITT\xC0", standing, translations, std::move(senses), {}};
+    };
+    std::vector<Entry> entries = {
+        entry(Standing::Via, {{"", {"town", "borough"}, "", "fin, spa"}}),
+        entry(Standing::Inverse, {{"", {"city", "Vatican City", "burg"}, "", ""}}),
+        entry(Standing::Direct, {{"n. f.", {"Rome"}, "", ""}, {"n. f.", {"city", "town", "city"}, "", ""}}),
+        Entry{"ANCORA", Standing::Direct, false, {{"adv.", {"Still."}, "", ""}, {"", {"Again"}, "", ""}}, "as written alone"},
+        Entry{"CASA", Standing::Direct, false, {{"n.", {"A house."}, "", ""}}, "(n.) A house."},
+        Entry{"CASA", Standing::Direct, false, {{"v.", {"To house"}, "", ""}, {"n.", {"A house."}, "", ""}}, "(v.) To house"},
+    };
+    MergeCounts counts;
+    const std::vector<WrittenEntry> written = mergeEntries(entries, MergeOptions{true, {}, {}}, counts);
+    ASSERT_EQ(written.size(), 3u);
+    EXPECT_EQ(written[0].definition, "as written alone");
+    EXPECT_EQ(written[1].definition, "(n.) 1. A house. (v.) 2. To house"); // the repeated sense once
+    // Direct, then inverse, then through other languages; names after common senses; a repeat within
+    // one entry kept; the name of several words given to a word with common senses dropped.
+    EXPECT_EQ(written[2].definition, "(n. f.) 1. city, town, city; 2. burg; 3. borough (via fin, spa); 4. Rome");
+    EXPECT_EQ(counts.merged, 3u);
+    EXPECT_EQ(counts.unsound, 1u);
+    EXPECT_EQ(itemKey(" to  Go (away) "), "GO");
+}
+
+TEST(Merge, AgreementOrdersTranslationsAndPutsWeakSensesLast)
+{
+    std::vector<Entry> entries = {
+        Entry{"TAKE", Standing::Direct, true, {{"", {"accettare", "accogliere"}, "", ""}, {"", {"pigliare", "prendere"}, "", ""}}, {}},
+        Entry{"TAKE", Standing::Via, true, {{"", {"portare"}, "", "fin, spa"}}, {}},
+    };
+    MergeOptions options;
+    options.agreement = [](const std::string &, const std::string &item) { return item == "PRENDERE" ? 8 : item == "ACCETTARE" ? 2 : 0; };
+    options.strongest = [](const std::string &) { return 8; };
+    MergeCounts counts;
+    EXPECT_EQ(mergeEntries(entries, options, counts).front().definition,
+              "1. prendere, pigliare; 2. portare (via fin, spa); 3. accettare, accogliere");
 }
 
 TEST(DictdIndex, ParsesLinesAndRejectsWhatIsNotAnIndex)
