@@ -130,13 +130,18 @@ fi
 [ -x "$import" ] || { echo "zelvora-import not found at $import" >&2; exit 1; }
 
 # Puts the built dictionaries beside the program in place of the sample: a
-# hard link to each (one copy on disk), or a copy where links cannot be made;
-# removes the rest.
+# hard link to each (one copy on disk; the build replaces the sample's files,
+# it does not write into them), or a copy where links cannot be made; removes
+# the rest. The small catalogue is copied.
 install_beside_program() {
   local source target
   mkdir -p "$program/dizionari"
-  for source in "$real/dizionari"/*.txt "$real/tutti_i_dizionari.txt"; do
-    target="$program/${source#"$real/"}"
+  if ! cmp -s "$real/tutti_i_dizionari.txt" "$program/tutti_i_dizionari.txt"; then
+    cp "$real/tutti_i_dizionari.txt" "$program/tutti_i_dizionari.txt.new"
+    mv "$program/tutti_i_dizionari.txt.new" "$program/tutti_i_dizionari.txt"
+  fi
+  for source in "$real/dizionari"/*.txt; do
+    target="$program/dizionari/${source##*/}"
     [ "$source" -ef "$target" ] && continue
     if ! ln -f "$source" "$target" 2>/dev/null; then
       if [ ! -f "$target" ] || [ "$source" -nt "$target" ] || [ "$source" -ot "$target" ]; then
