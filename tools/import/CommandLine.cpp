@@ -1,6 +1,20 @@
 #include "import/CommandLine.h"
 
+#include <map>
+
 namespace zelvora::dictd {
+
+namespace {
+
+// The options that say how the input after them is read.
+const std::map<std::string, InputMode> ReadingOptions = {
+    {"--inverse", InputMode::Inverse},        {"--glosses", InputMode::Glosses},
+    {"--thesaurus", InputMode::Thesaurus},    {"--via-in", InputMode::ViaIn},
+    {"--via-in-inverse", InputMode::ViaInInverse}, {"--via-out", InputMode::ViaOut},
+    {"--via-out-inverse", InputMode::ViaOutInverse},
+};
+
+} // namespace
 
 Options parseCommandLine(const std::vector<std::string> &arguments)
 {
@@ -22,20 +36,8 @@ Options parseCommandLine(const std::vector<std::string> &arguments)
             options.title = value();
         } else if (argument == "--source") {
             options.source = value();
-        } else if (argument == "--inverse") {
-            options.inputs.push_back({value(), InputMode::Inverse});
-        } else if (argument == "--glosses") {
-            options.inputs.push_back({value(), InputMode::Glosses});
-        } else if (argument == "--thesaurus") {
-            options.inputs.push_back({value(), InputMode::Thesaurus});
-        } else if (argument == "--via-in") {
-            options.inputs.push_back({value(), InputMode::ViaIn});
-        } else if (argument == "--via-in-inverse") {
-            options.inputs.push_back({value(), InputMode::ViaInInverse});
-        } else if (argument == "--via-out") {
-            options.inputs.push_back({value(), InputMode::ViaOut});
-        } else if (argument == "--via-out-inverse") {
-            options.inputs.push_back({value(), InputMode::ViaOutInverse});
+        } else if (const auto mode = ReadingOptions.find(argument); mode != ReadingOptions.end()) {
+            options.inputs.push_back({value(), mode->second});
         } else if (argument == "--layout") {
             const std::string &layout = value();
             if (layout == "freedict")
