@@ -9,6 +9,6 @@ build=$repo/build-bench
 folder=${1:-$repo/build/src}
 
 cmake -S "$repo" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Release -DZELVORA_BUILD_BENCH=ON \
-  -DZELVORA_BUILD_TESTS=OFF -DZELVORA_BUILD_IMPORT=OFF -DZELVORA_BUILD_GUI=OFF >/dev/null
+  -DZELVORA_BUILD_TESTS=OFF -DZELVORA_BUILD_IMPORT=OFF -DZELVORA_BUILD_GUI=ON >/dev/null
 cmake --build "$build" -j2 --target zelvora_check_catalogue >/dev/null
 "$build/bench/zelvora_check_catalogue" "$folder" "${@:2}"

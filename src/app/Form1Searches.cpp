@@ -131,20 +131,17 @@ void Form1::Button25Click()
 {
     if (!notes->admits(ComboBox2->currentText(), zelvora::SubstringInListLength))
         return;
-    // The title and the progress bar show each dictionary as its walk begins.
-    const auto reading = [this](const zelvora::SearchRun &run, const zelvora::ListedDictionary &dictionary) {
-        setWindowTitle(fromLocalPath(dictionary.path));
-        ProgressBar1->setCount(run.steps);
-        QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
-    };
     const bool listed = runDictionarySearch(
         static_cast<std::size_t>(ComboBox1->count()), windowTitle(),
         {Button6, Button13, Button23, Button25, Button2, Button7},
-        [this, reading, text = fromScreen(ComboBox2->currentText())](zelvora::SearchRun &run) {
-            zelvora::searchSubstringInList(listedDictionaries(ComboBox1), text, language(), run,
-                                           [&](const zelvora::ListedDictionary &dictionary) {
-                                               reading(run, dictionary);
-                                           });
+        [this, text = fromScreen(ComboBox2->currentText())](zelvora::SearchRun &run) {
+            // The title and the progress bar show each dictionary as its walk begins.
+            const auto reading = [this, &run](const zelvora::ListedDictionary &dictionary) {
+                setWindowTitle(fromLocalPath(dictionary.path));
+                ProgressBar1->setCount(run.steps);
+                QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+            };
+            zelvora::searchSubstringInList(listedDictionaries(ComboBox1), text, language(), run, reading);
         });
     if (!listed)
         notes->noResults();
@@ -152,7 +149,7 @@ void Form1::Button25Click()
 
 // A search over one or several dictionaries with its buttons disabled and a
 // note in the title while it runs; afterwards the term list is the current
-// dictionary's again. False when it ended without a line to show.
+// dictionary's again. False when it ran to its end and found nothing to show.
 bool Form1::runDictionarySearch(std::size_t progressMaximum, const QString &title,
                                 std::initializer_list<QPushButton *> buttons,
                                 const std::function<void(zelvora::SearchRun &)> &search)
