@@ -83,17 +83,18 @@ LookupSession::LookupSession(const Resolution &resolution, WordLookup kind, Lang
 
 void LookupSession::lookUp(const std::string &word)
 {
-    lookUp(word, 1);
+    lookUpOccurrence(word, 1);
 }
 
 void LookupSession::lookUpListing(const std::vector<std::string> &matches)
 {
     StringMap<std::size_t> occurrences;
     for (const std::string &match : matches)
-        lookUp(match, ++occurrences[toUpperFull(match)]);
+        lookUpOccurrence(match, ++occurrences[toUpperFull(match)]);
 }
 
-void LookupSession::lookUp(const std::string &word, std::size_t occurrence)
+// The lookup of a word whose term shows its occurrence-th entry.
+void LookupSession::lookUpOccurrence(const std::string &word, std::size_t occurrence)
 {
     const std::string term = toUpperFull(word);
     state_.termBox = term;

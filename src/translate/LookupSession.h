@@ -22,7 +22,7 @@ struct LookupState {
     FoundFlag found = FoundFlag::Unset;
 };
 
-// What looking a term up (upper-cased, as the term box hands it over) does.
+// What looking a term up does (the case of its letters changes nothing here).
 enum class LookupKind {
     Exact,       // the first entry with that term line
     Prefix,      // it ends in "*" after at least three characters: every entry that begins with them
@@ -75,7 +75,7 @@ public:
     const LookupState &state() const { return state_; }
 
 private:
-    void lookUp(const std::string &word, std::size_t occurrence);
+    void lookUpOccurrence(const std::string &word, std::size_t occurrence);
     void exactLookup(const std::string &term, WordLookup kind, std::size_t occurrence);
     void prefixLookup(const std::string &typedTerm);
     void appendOnce(std::string line);

@@ -20,8 +20,8 @@ template <typename Value>
 using StringMap = std::unordered_map<std::string, Value, StringHash, std::equal_to<>>;
 
 // Sees every term line as the walk reaches it, the header pair's included, and
-// may add terms to resolve from that line on. Returns false once the lines
-// that follow are of no more interest to it.
+// may add terms to resolve from that line on (each asks for one more entry of
+// its term). Returns false once the lines that follow are of no more interest to it.
 using TermLineWatcher = std::function<bool(std::string_view termLine, std::vector<std::string> &moreTerms)>;
 
 // What one walk of a dictionary tells about the terms a text needs.

@@ -148,18 +148,6 @@ TEST(RepeatedTerms, ListingsShowEveryMeaning)
     EXPECT_EQ(Lines(inList.lines.begin() + 1, inList.lines.end()), listing);
 }
 
-// A whole-word search keeps a dictionary's header only above lines its own
-// lookup wrote, whatever the last lookup before it said.
-TEST(Search, WholeWordSearchForARejectedTermWritesNothing)
-{
-    const TempFile file(Dictionary);
-    for (const char *typed : {"ab*", "casax"}) {
-        zelvora::SearchRun run{{}, {typed, "house", zelvora::FoundFlag::Yes}, 0};
-        zelvora::searchWholeWord({{"d.txt", file.path()}}, Language::Italian, run);
-        EXPECT_EQ(run.lines, Lines()) << typed;
-    }
-}
-
 TEST(Search, AnagramsHaveTheSameLettersAsOften)
 {
     // The header pair's term is an anagram too, and never listed.
