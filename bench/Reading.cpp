@@ -22,7 +22,7 @@ std::size_t readEveryLine(const std::string &path)
     LineReader reader(path);
     std::size_t total = 0;
     while (!reader.atEnd())
-        total += reader.readLine().size();
+        total += reader.readLineView().size();
     return total;
 }
 

@@ -10,7 +10,7 @@ namespace zelvora::bench {
 // Reads the whole file with read() through `buffer`; returns the bytes read.
 std::size_t readWithPlainRead(const std::string &path, std::vector<char> &buffer);
 
-// Reads every line of the file with LineReader::readLine(); returns the lines'
+// Reads every line of the file with LineReader::readLineView(); returns the lines'
 // total length.
 std::size_t readEveryLine(const std::string &path);
 

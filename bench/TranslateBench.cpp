@@ -38,7 +38,7 @@ std::vector<std::string> textLines(std::size_t words)
     reader.skipLine();
     while (!reader.atEnd()) {
         reader.skipLine();
-        terms.push_back(reader.readLine());
+        terms.emplace_back(reader.readLineView());
     }
     std::mt19937 rng(7);
     std::vector<std::string> lines;

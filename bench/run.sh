@@ -45,5 +45,5 @@ for top, bottom in [("LineReaderReadLines", "PlainRead"), ("ReadTermsKeep", "Pla
                     ("Anagrams", "ReadLinesSingle"), ("Rhymes", "ReadLinesSingle"), ("Palindromes", "ReadLinesSingle"),
                     ("Anagrams", "PlainReadSingle"), ("Rhymes", "PlainReadSingle"), ("Palindromes", "PlainReadSingle")]:
     if top in ms and bottom in ms:
-        print(f"  {top:>24} / {bottom:<20} {ms[top] / ms[bottom]:9.4f}   ({ms[top]:.2f} ms / {ms[bottom]:.2f} ms)")
+        print(f"  {top:>24} / {bottom:<20} {ms[top] / ms[bottom]:9.4g}   ({ms[top]:.2f} ms / {ms[bottom]:.2f} ms)")
 PY

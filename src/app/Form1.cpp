@@ -1,7 +1,8 @@
 #include "app/Form1.h"
 
-#include "app/ScreenText.h"
 #include "app/EditableComboBox.h"
+#include "app/ScreenText.h"
+#include "app/StatusNotes.h"
 #include "app/StatusTexts.h"
 #include "dictionary/Catalogue.h"
 #include "dictionary/Dictionary.h"
@@ -18,6 +19,7 @@
 #include <QEvent>
 #include <QFileInfo>
 #include <QLabel>
+#include <QLineEdit>
 #include <QMenuBar>
 #include <QMessageBox>
 #include <QPlainTextEdit>
@@ -32,6 +34,8 @@ Form1::Form1(const QString &appFolder, QWidget *parent) : QMainWindow(parent), A
 {
     setObjectName(QStringLiteral("Form1"));
     createControls();
+    connectControls();
+    layOutControls();
     createMenus();
     createContextMenus();
     applyCaptions(this, form1Captions(), Language::Italian);
@@ -62,7 +66,13 @@ void Form1::letShortcutsReachTheMenu()
 void Form1::FormCreate()
 {
     CatalogFileName = QString::fromLatin1(zelvora::CatalogFileName);
-    if (loadCatalogue() && loadTermList(zelvora::TermRepeats::Keep))
+    const bool catalogueRead = loadCatalogue();
+    // The default dictionary is the current one even without a catalogue, so
+    // that a lookup tries that file and names it if it fails.
+    const QString defaultName = QString::fromLatin1(zelvora::DefaultDictionaryName);
+    ComboBox1->setEditText(defaultName);
+    CurrentDictPath = dictionaryPath(defaultName);
+    if (catalogueRead && loadTermList(zelvora::TermRepeats::Keep))
         writeStatusLine();
     writeCursorLabels();
     RxRichEdit2->clear();
@@ -84,10 +94,6 @@ bool Form1::loadCatalogue()
     ComboBox1->addItems(catalogue);
     ComboBox4->addItems(catalogue);
     ComboBox5->addItems(catalogue);
-
-    const QString defaultName = QString::fromLatin1(zelvora::DefaultDictionaryName);
-    ComboBox1->setEditText(defaultName);
-    CurrentDictPath = dictionaryPath(defaultName);
 
     ComboBox6->clear();
     ComboBox6->addItems(toScreen(zelvora::italianDictionaries(lines)));
@@ -131,7 +137,7 @@ void Form1::ComboBox1Change()
     if (!loaded)
         return;
     writeStatusLine();
-    ComboBox2->setFocus();
+    focusTermBox();
 }
 
 void Form1::setTermList(const std::vector<std::string> &terms)
@@ -142,6 +148,13 @@ void Form1::setTermList(const std::vector<std::string> &terms)
 void Form1::showFirstTerm()
 {
     ComboBox2->setEditText(termList->rowCount() > 1 ? termList->index(1).data().toString() : QString());
+}
+
+// The term box takes the focus with its text selected, so that typing replaces it.
+void Form1::focusTermBox()
+{
+    ComboBox2->setFocus();
+    ComboBox2->lineEdit()->selectAll();
 }
 
 void Form1::writeStatusLine()
@@ -171,11 +184,10 @@ void Form1::writeCursorLabels()
 
 void Form1::showFileError(const zelvora::FileError &error)
 {
-    const bool italian = language() == Language::Italian;
-    QMessageBox::critical(this, italian ? QStringLiteral("Errore") : QStringLiteral("Error"),
-                          (italian ? QStringLiteral("Impossibile leggere il file\n%1\n\n%2")
-                                   : QStringLiteral("Cannot read the file\n%1\n\n%2"))
-                              .arg(fromLocalPath(error.path()), QString::fromLocal8Bit(error.reason().c_str())));
+    const bool writing = error.action() == zelvora::FileError::Action::Write;
+    const QString text = captionOf(form1Messages(), writing ? "CannotWrite" : "CannotRead", language());
+    QMessageBox::critical(this, captionOf(form1Messages(), "ErrorTitle", language()),
+                          text.arg(fromLocalPath(error.path()), QString::fromLocal8Bit(error.reason().c_str())));
 }
 
 void Form1::Button4Click()
@@ -202,6 +214,6 @@ void Form1::showEvent(QShowEvent *event)
     QMainWindow::showEvent(event);
     if (!shownOnce) {
         shownOnce = true;
-        ComboBox2->setFocus();
+        focusTermBox();
     }
 }

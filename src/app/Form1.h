@@ -28,6 +28,7 @@ class QPushButton;
 class QStringListModel;
 class QToolButton;
 class EditableComboBox;
+class StatusNotes;
 
 namespace zelvora {
 class FileError;
@@ -76,10 +77,12 @@ protected:
 
 private:
     void createControls();
+    void connectControls();
+    void layOutControls();
     void createMenus();
     void createContextMenus();
-    QTabWidget *createSearchTabs(QWidget *parent);
-    QFrame *createLettersPanel(QWidget *parent);
+    void createSearchTabs(QWidget *parent);
+    void createLettersPanel(QWidget *parent);
     void FormCreate();
     void letShortcutsReachTheMenu();
     bool loadCatalogue();
@@ -91,15 +94,15 @@ private:
     void appendEmptyInputLine();
     zelvora::LookupState lookupState() const;
     void showLookupState(const zelvora::LookupState &state);
-    void showResults(const std::vector<std::string> &appended, bool paneEmptied);
+    void showResults(const std::vector<std::string> &lines, bool replacingPane);
 
     void searchWholeWord(const QComboBox *list);
-    void runDictionarySearch(std::size_t progressMaximum, const QString &title,
+    bool runDictionarySearch(std::size_t progressMaximum, const QString &title,
                              std::initializer_list<QPushButton *> buttons,
                              const std::function<void(zelvora::SearchRun &)> &search);
     std::vector<zelvora::ListedDictionary> listedDictionaries(const QComboBox *list) const;
     std::vector<std::string> termListBytes() const;
-    bool showWordWalk(const std::function<zelvora::WordWalk()> &walk);
+    void showWordWalk(const std::function<zelvora::WordWalk()> &walk, std::size_t headerLines = 0);
     void openLettersPanel(bool englishItalian, const QString &fileName);
     void reloadKeepingTermBox();
 
@@ -108,6 +111,7 @@ private:
 
     void setTermList(const std::vector<std::string> &terms);
     void showFirstTerm();
+    void focusTermBox();
     void writeStatusLine();
     void writeLineCounter();
     void writeCursorLabels();
@@ -169,4 +173,5 @@ private:
     std::array<QLineEdit *, zelvora::LetterPositions> letterBoxes{};
     QMenu *PopupMenu1 = nullptr;
     QMenu *PopupMenu2 = nullptr;
+    StatusNotes *notes = nullptr;
 };

@@ -3,8 +3,10 @@
 #include "app/Form1.h"
 
 #include "app/EditableComboBox.h"
+#include "app/StatusNotes.h"
 #include "ui/Flags.h"
 #include "ui/ProgressBar.h"
+#include "ui/SelectAllOnFocus.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -85,7 +87,6 @@ void Form1::createControls()
     ComboBox1->setMaxVisibleItems(16);
     ComboBox1->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
     ComboBox1->setMinimumContentsLength(24);
-    connect(ComboBox1, &EditableComboBox::changedByUser, this, &Form1::ComboBox1Change);
 
     ProgressBar1 = named(new ProgressBar(central), "ProgressBar1");
     ProgressBar1->setRange(0, 100);
@@ -104,10 +105,7 @@ void Form1::createControls()
     QFont termFont = ComboBox2->font();
     termFont.setPointSize(termFont.pointSize() + 3);
     ComboBox2->setFont(termFont);
-
-    connect(ComboBox2, &EditableComboBox::changedByUser, this, &Form1::ComboBox2Change);
-    connect(ComboBox2->lineEdit(), &QLineEdit::returnPressed, this, &Form1::Button1Click);
-    connect(ComboBox2, &EditableComboBox::doubleClicked, this, &Form1::ComboBox2DblClick);
+    new SelectAllOnFocus(ComboBox2);
 
     Button1 = named(new QPushButton(central), "Button1");
     Button1->setMinimumHeight(36);
@@ -119,29 +117,19 @@ void Form1::createControls()
     RxRichEdit2->setLineWrapMode(QPlainTextEdit::NoWrap);
     RxRichEdit2->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     RxRichEdit2->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-    connect(RxRichEdit2, &QPlainTextEdit::textChanged, this, &Form1::writeLineCounter);
-    connect(RxRichEdit2, &QPlainTextEdit::cursorPositionChanged, this, &Form1::writeCursorLabels);
-
     RxRichEdit1 = pane("RxRichEdit1", central);
     RxRichEdit1->setLineWrapMode(QPlainTextEdit::WidgetWidth);
-
-    connect(Button1, &QPushButton::clicked, this, &Form1::Button1Click);
 
     Button8 = actionButton("Button8", central);
     Button18 = actionButton("Button18", central);
     Button19 = actionButton("Button19", central);
     Button4 = actionButton("Button4", central);
-    connect(Button8, &QPushButton::clicked, this, &Form1::Button8Click);
-    connect(Button18, &QPushButton::clicked, this, &Form1::Button18Click);
-    connect(Button19, &QPushButton::clicked, this, &Form1::Button19Click);
-    connect(Button4, &QPushButton::clicked, this, &Form1::Button4Click);
-
     CheckBox1 = named(new QCheckBox(central), "CheckBox1");
-    connect(CheckBox1, &QCheckBox::clicked, this, &Form1::CheckBox1Click);
-
     const QSize flagSize(32, 22);
     Image1 = flagButton("Image1", italianFlag(flagSize), central);
     Image2 = flagButton("Image2", unitedKingdomFlag(flagSize), central);
+    createSearchTabs(central);
+    createLettersPanel(central);
 
     Panel1 = hidden(new QLabel(central), "Panel1");
     Label1 = hidden(new QLabel(central), "Label1");
@@ -153,6 +141,32 @@ void Form1::createControls()
         hidden(new QPushButton(central), name);
     Button29 = hidden(new QPushButton(central), "Button29");
 
+    GradButton4 = statusField("GradButton4", QStringLiteral("99 DIZIONARI - 999999 DEFINIZIONI"), this);
+    Panel2 = statusField("Panel2", QStringLiteral("300000  LINEE"), this);
+    GradButton1 = statusField("GradButton1", QStringLiteral("Riga 300000"), this);
+    GradButton2 = statusField("GradButton2", QStringLiteral("Colonna 999"), this);
+    GradButton3 = statusField("GradButton3", QStringLiteral("999 caratteri nella riga"), this);
+}
+
+void Form1::connectControls()
+{
+    connect(ComboBox1, &EditableComboBox::changedByUser, this, &Form1::ComboBox1Change);
+    connect(ComboBox2, &EditableComboBox::changedByUser, this, &Form1::ComboBox2Change);
+    connect(ComboBox2->lineEdit(), &QLineEdit::returnPressed, this, &Form1::Button1Click);
+    connect(ComboBox2, &EditableComboBox::doubleClicked, this, &Form1::ComboBox2DblClick);
+    connect(Button1, &QPushButton::clicked, this, &Form1::Button1Click);
+    connect(RxRichEdit2, &QPlainTextEdit::textChanged, this, &Form1::writeLineCounter);
+    connect(RxRichEdit2, &QPlainTextEdit::cursorPositionChanged, this, &Form1::writeCursorLabels);
+    connect(Button8, &QPushButton::clicked, this, &Form1::Button8Click);
+    connect(Button18, &QPushButton::clicked, this, &Form1::Button18Click);
+    connect(Button19, &QPushButton::clicked, this, &Form1::Button19Click);
+    connect(Button4, &QPushButton::clicked, this, &Form1::Button4Click);
+    connect(CheckBox1, &QCheckBox::clicked, this, &Form1::CheckBox1Click);
+}
+
+void Form1::layOutControls()
+{
+    QWidget *central = centralWidget();
     auto *selectorRow = new QHBoxLayout;
     selectorRow->addWidget(ComboBox1, 2);
     selectorRow->addWidget(ProgressBar1, 3);
@@ -186,16 +200,15 @@ void Form1::createControls()
     column->addLayout(selectorRow);
     column->addWidget(ComboBox2);
     column->addWidget(Button1);
-    column->addWidget(createSearchTabs(central));
-    column->addWidget(createLettersPanel(central));
+    column->addWidget(PageControl1);
+    column->addWidget(Panel64);
     column->addWidget(panes, 1);
 
-    GradButton4 = statusField("GradButton4", QStringLiteral("99 DIZIONARI - 999999 DEFINIZIONI"), this);
-    Panel2 = statusField("Panel2", QStringLiteral("300000  LINEE"), this);
-    GradButton1 = statusField("GradButton1", QStringLiteral("Riga 300000"), this);
-    GradButton2 = statusField("GradButton2", QStringLiteral("Colonna 999"), this);
-    GradButton3 = statusField("GradButton3", QStringLiteral("999 caratteri nella riga"), this);
-    statusBar()->addWidget(GradButton4, 1);
+    // The status line, then the notes of why an operation showed nothing,
+    // then the line counter and the cursor labels at the right.
+    statusBar()->addWidget(GradButton4);
+    notes = new StatusNotes(statusBar(), [this] { return language(); });
+    connect(RxRichEdit2, &QPlainTextEdit::textChanged, notes, &StatusNotes::clear);
     for (QLabel *field : {Panel2, GradButton1, GradButton2, GradButton3})
         statusBar()->addPermanentWidget(field);
 }

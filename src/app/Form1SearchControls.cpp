@@ -55,7 +55,7 @@ constexpr const char *PositionBoxes[] = {"Edit164", "Edit165", "Edit166", "Edit1
 
 } // namespace
 
-QTabWidget *Form1::createSearchTabs(QWidget *parent)
+void Form1::createSearchTabs(QWidget *parent)
 {
     PageControl1 = new QTabWidget(parent);
     PageControl1->setObjectName(QStringLiteral("PageControl1"));
@@ -87,10 +87,9 @@ QTabWidget *Form1::createSearchTabs(QWidget *parent)
     connect(Button35, &QPushButton::clicked, this, &Form1::Button35Click);
     connect(Button31, &QPushButton::clicked, this, &Form1::Button31Click);
     connect(Button32, &QPushButton::clicked, this, &Form1::Button32Click);
-    return PageControl1;
 }
 
-QFrame *Form1::createLettersPanel(QWidget *parent)
+void Form1::createLettersPanel(QWidget *parent)
 {
     Panel64 = new QFrame(parent);
     Panel64->setObjectName(QStringLiteral("Panel64"));
@@ -145,5 +144,4 @@ QFrame *Form1::createLettersPanel(QWidget *parent)
     auto *column = new QVBoxLayout(Panel64);
     column->addLayout(titles);
     column->addLayout(commands);
-    return Panel64;
 }

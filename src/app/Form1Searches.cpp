@@ -4,11 +4,13 @@
 
 #include "app/EditableComboBox.h"
 #include "app/ScreenText.h"
+#include "app/StatusNotes.h"
 #include "dictionary/FileError.h"
 #include "dictionary/UpperCase.h"
 #include "ui/PaneLines.h"
 #include "ui/ProgressBar.h"
 
+#include <QCoreApplication>
 #include <QFrame>
 #include <QLineEdit>
 #include <QPlainTextEdit>
@@ -17,9 +19,6 @@
 
 namespace {
 
-constexpr int SubstringInTermListMinimum = 3;
-constexpr int SubstringInListMinimum = 4;
-constexpr int RhymeEndingMinimum = 2;
 const QString EnglishItalianDictionary = QStringLiteral("inglese_italiano.txt");
 
 // Keeps the search buttons disabled while a search runs, and enables them
@@ -88,6 +87,7 @@ void Form1::reloadKeepingTermBox()
     const QString termBox = ComboBox2->currentText();
     ComboBox1Change();
     ComboBox2->setEditText(termBox);
+    focusTermBox();
 }
 
 void Form1::Button6Click()
@@ -102,41 +102,55 @@ void Form1::Button13Click()
 
 void Form1::searchWholeWord(const QComboBox *list)
 {
-    runDictionarySearch(static_cast<std::size_t>(list->count()), windowTitle(),
-                        {Button6, Button13, Button23, Button25, Button2, Button7},
-                        [this, list](zelvora::SearchRun &run) {
-                            zelvora::searchWholeWord(listedDictionaries(list), language(), run);
-                        });
+    const std::string term = zelvora::toUpperFull(fromScreen(ComboBox2->currentText()));
+    const bool listed = runDictionarySearch(static_cast<std::size_t>(list->count()), windowTitle(),
+                                            {Button6, Button13, Button23, Button25, Button2, Button7},
+                                            [this, list](zelvora::SearchRun &run) {
+                                                zelvora::searchWholeWord(listedDictionaries(list), language(), run);
+                                            });
+    if (!listed)
+        notes->foundNothing(term);
 }
 
 void Form1::Button23Click()
 {
-    if (ComboBox2->currentText().size() < SubstringInTermListMinimum)
+    if (!notes->admits(ComboBox2->currentText(), zelvora::SubstringInTermListLength))
         return;
     const QString count = QString::number(termList->rowCount());
-    runDictionarySearch(static_cast<std::size_t>(termList->rowCount()), count,
-                        {Button6, Button13, Button23, Button25, Button31, Button35, Button33, Button27, Button2, Button7},
-                        [this, text = fromScreen(ComboBox2->currentText())](zelvora::SearchRun &run) {
-                            zelvora::searchSubstringInTermList(toLocalPath(CurrentDictPath), termListBytes(), text,
-                                                               language(), run);
-                        });
+    const bool listed = runDictionarySearch(
+        static_cast<std::size_t>(termList->rowCount()), count,
+        {Button6, Button13, Button23, Button25, Button31, Button35, Button33, Button27, Button2, Button7},
+        [this, text = fromScreen(ComboBox2->currentText())](zelvora::SearchRun &run) {
+            zelvora::searchSubstringInTermList(toLocalPath(CurrentDictPath), termListBytes(), text, language(), run);
+        });
+    if (!listed)
+        notes->noResults();
 }
 
 void Form1::Button25Click()
 {
-    if (ComboBox2->currentText().size() < SubstringInListMinimum)
+    if (!notes->admits(ComboBox2->currentText(), zelvora::SubstringInListLength))
         return;
-    runDictionarySearch(static_cast<std::size_t>(ComboBox1->count()), windowTitle(),
-                        {Button6, Button13, Button23, Button25, Button2, Button7},
-                        [this, text = fromScreen(ComboBox2->currentText())](zelvora::SearchRun &run) {
-                            zelvora::searchSubstringInList(listedDictionaries(ComboBox1), text, language(), run);
-                        });
+    const bool listed = runDictionarySearch(
+        static_cast<std::size_t>(ComboBox1->count()), windowTitle(),
+        {Button6, Button13, Button23, Button25, Button2, Button7},
+        [this, text = fromScreen(ComboBox2->currentText())](zelvora::SearchRun &run) {
+            // The title and the progress bar show each dictionary as its walk begins.
+            const auto reading = [this, &run](const zelvora::ListedDictionary &dictionary) {
+                setWindowTitle(fromLocalPath(dictionary.path));
+                ProgressBar1->setCount(run.steps);
+                QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+            };
+            zelvora::searchSubstringInList(listedDictionaries(ComboBox1), text, language(), run, reading);
+        });
+    if (!listed)
+        notes->noResults();
 }
 
 // A search over one or several dictionaries with its buttons disabled and a
 // note in the title while it runs; afterwards the term list is the current
-// dictionary's again.
-void Form1::runDictionarySearch(std::size_t progressMaximum, const QString &title,
+// dictionary's again. False when it ran to its end and found nothing to show.
+bool Form1::runDictionarySearch(std::size_t progressMaximum, const QString &title,
                                 std::initializer_list<QPushButton *> buttons,
                                 const std::function<void(zelvora::SearchRun &)> &search)
 {
@@ -144,6 +158,7 @@ void Form1::runDictionarySearch(std::size_t progressMaximum, const QString &titl
     ProgressBar1->setValue(0);
     ProgressBar1->setMaximumCount(progressMaximum);
     zelvora::SearchRun run{{}, lookupState(), 0};
+    bool failed = false;
     {
         ButtonsDisabled disabled(buttons);
         TitleWhileRunning note(this, title);
@@ -153,33 +168,38 @@ void Form1::runDictionarySearch(std::size_t progressMaximum, const QString &titl
             // The pane keeps what was found before the failing dictionary.
             setPaneLines(RxRichEdit2, toScreen(run.lines));
             showFileError(error);
+            failed = true;
         }
     }
-    setPaneLines(RxRichEdit2, toScreen(run.lines));
+    showResults(run.lines, true);
     showLookupState(run.state);
     ProgressBar1->setCount(run.steps);
     reloadKeepingTermBox();
+    return failed || !run.lines.empty();
 }
 
-bool Form1::showWordWalk(const std::function<zelvora::WordWalk()> &walk)
+// Shows what a word game listed below its `headerLines`, and says so when that is nothing.
+void Form1::showWordWalk(const std::function<zelvora::WordWalk()> &walk, std::size_t headerLines)
 {
     RxRichEdit2->clear();
+    zelvora::WordWalk found;
     try {
-        const zelvora::WordWalk found = walk();
-        setPaneLines(RxRichEdit2, toScreen(found.lines));
-        ProgressBar1->setCount(found.steps);
-        return true;
+        found = walk();
     } catch (const zelvora::FileError &error) {
         showFileError(error);
-        return false;
+        return;
     }
+    showResults(found.lines, true);
+    ProgressBar1->setCount(found.steps);
+    if (found.lines.size() <= headerLines)
+        notes->noResults();
 }
 
 void Form1::Button2Click()
 {
     ProgressBar1->setValue(0);
     ProgressBar1->setMaximumCount(static_cast<std::size_t>(termList->rowCount()));
-    if (!zelvora::isAnagramWordLength(static_cast<std::size_t>(ComboBox2->currentText().size())))
+    if (!notes->admits(ComboBox2->currentText(), zelvora::AnagramWordLength))
         return;
     const std::string word = zelvora::toUpperAscii(fromScreen(ComboBox2->currentText()));
     ComboBox2->setEditText(toScreen(word));
@@ -193,7 +213,7 @@ void Form1::Button7Click()
     const std::string ending = zelvora::toUpperAscii(fromScreen(ComboBox2->currentText()));
     ComboBox2->setEditText(toScreen(ending));
     ProgressBar1->setMaximumCount(static_cast<std::size_t>(termList->rowCount()));
-    if (ComboBox2->currentText().size() < RhymeEndingMinimum)
+    if (!notes->admits(ComboBox2->currentText(), zelvora::RhymeEndingLength))
         return;
     const std::string path = toLocalPath(dictionaryPath(ComboBox1->currentText()));
     showWordWalk([&] { return zelvora::findRhymes(path, ending); });
@@ -246,13 +266,15 @@ void Form1::Panel49Click()
     }
     try {
         const std::size_t entries = zelvora::countEntries(path);
-        if (!anyLetter)
+        if (!anyLetter) {
+            notes->noLetters();
             return;
+        }
         ProgressBar1->setValue(0);
         ProgressBar1->setMaximumCount(entries);
     } catch (const zelvora::FileError &error) {
         showFileError(error);
         return;
     }
-    showWordWalk([&] { return zelvora::findByLetters(path, pattern); });
+    showWordWalk([&] { return zelvora::findByLetters(path, pattern); }, 1); // below "[PAROLE TROVATE]"
 }

@@ -5,6 +5,7 @@
 
 #include "app/EditableComboBox.h"
 #include "app/ScreenText.h"
+#include "app/StatusNotes.h"
 #include "dictionary/FileError.h"
 #include "dictionary/TextHelpers.h"
 #include "dictionary/UpperCase.h"
@@ -21,6 +22,9 @@
 #include <algorithm>
 
 namespace {
+
+const QString FoundText = QStringLiteral("SI");
+const QString NotFoundText = QStringLiteral("NO");
 
 // Alphabetical order ignoring case, as an Italian reader expects it.
 void sortAlphabetically(QStringList &lines)
@@ -44,38 +48,50 @@ std::vector<std::string> toBytes(const QStringList &lines)
 
 zelvora::LookupState Form1::lookupState() const
 {
-    return {fromScreen(ComboBox2->currentText()), fromScreen(Label1->text()), fromScreen(Label3->text())};
+    const QString found = Label3->text();
+    return {fromScreen(ComboBox2->currentText()), fromScreen(Label1->text()),
+            found == FoundText ? zelvora::FoundFlag::Yes
+            : found == NotFoundText ? zelvora::FoundFlag::No
+                                    : zelvora::FoundFlag::Unset};
 }
 
 void Form1::showLookupState(const zelvora::LookupState &state)
 {
     ComboBox2->setEditText(toScreen(state.termBox));
     Label1->setText(toScreen(state.label1));
-    Label3->setText(toScreen(state.label3));
+    if (state.found != zelvora::FoundFlag::Unset)
+        Label3->setText(state.found == zelvora::FoundFlag::Yes ? FoundText : NotFoundText);
 }
 
-void Form1::showResults(const std::vector<std::string> &appended, bool paneEmptied)
+// Writes the lines below the pane's or in place of them; the pane then shows
+// the last line written.
+void Form1::showResults(const std::vector<std::string> &lines, bool replacingPane)
 {
-    if (paneEmptied)
-        setPaneLines(RxRichEdit2, toScreen(appended));
+    if (replacingPane)
+        setPaneLines(RxRichEdit2, toScreen(lines));
     else
-        appendPaneLines(RxRichEdit2, toScreen(appended));
+        appendPaneLines(RxRichEdit2, toScreen(lines));
+    showLastLine(RxRichEdit2);
 }
 
 void Form1::Button1Click()
 {
     zelvora::LookupState state = lookupState();
+    const std::string term = zelvora::toUpperFull(state.termBox);
     zelvora::TermLookup lookup;
     try {
         lookup = zelvora::lookUpTerm(toLocalPath(CurrentDictPath), state.termBox, language(),
                                      static_cast<std::size_t>(paneLineCount(RxRichEdit2)), state);
     } catch (const zelvora::FileError &error) {
-        ComboBox2->setEditText(toScreen(zelvora::toUpperFull(state.termBox)));
+        ComboBox2->setEditText(toScreen(term));
         showFileError(error);
         return;
     }
     showResults(lookup.pane.appended(), lookup.pane.emptied());
     showLookupState(lookup.state);
+    if (lookup.pane.appended().empty() && !lookup.pane.emptied())
+        notes->foundNothing(term);
+    focusTermBox();
 }
 
 void Form1::ComboBox2Change()
@@ -136,6 +152,7 @@ void Form1::runTextOperation(zelvora::TextOperation operation)
     if (operation != zelvora::TextOperation::Translate)
         sortAlphabetically(lines);
     setPaneLines(RxRichEdit2, lines);
+    showLastLine(RxRichEdit2);
     showLookupState(run.state);
     ProgressBar1->setMaximumCount(run.progressMaximum);
     ProgressBar1->setCount(run.progressPosition);

@@ -1,7 +1,5 @@
 #include "dictionary/Catalogue.h"
 
-#include "dictionary/LineReader.h"
-
 #include <algorithm>
 
 namespace zelvora {
@@ -15,12 +13,12 @@ bool isSeparator(std::string_view line)
     return line == SectionSeparator;
 }
 
-std::vector<std::string> readCatalogue(const std::string &path)
+std::vector<std::string> readCatalogue(const std::string &path, std::size_t bufferSize)
 {
-    LineReader reader(path);
+    LineReader reader(path, bufferSize);
     std::vector<std::string> lines;
     while (!reader.atEnd())
-        lines.push_back(reader.readLine());
+        lines.emplace_back(reader.readLineView());
     return lines;
 }
 

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "dictionary/LineReader.h"
+
 #include <cstddef>
 #include <string>
 #include <string_view>
@@ -17,7 +19,7 @@ bool isSeparator(std::string_view line);
 
 // Every line of the catalogue, in file order. Throws FileError; a catalogue with
 // fewer than nine sections simply ends where the file ends.
-std::vector<std::string> readCatalogue(const std::string &path);
+std::vector<std::string> readCatalogue(const std::string &path, std::size_t bufferSize = DefaultBufferSize);
 
 // The Italian dictionaries: the lines before the fifth separator (sections 1 to
 // 5 with the separators of sections 1 to 4), then five separator lines.

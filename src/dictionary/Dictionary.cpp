@@ -1,16 +1,14 @@
 #include "dictionary/Dictionary.h"
 
-#include "dictionary/LineReader.h"
-
 namespace zelvora {
 
 namespace {
 constexpr std::size_t ProgressStep = 4096;
 } // namespace
 
-std::size_t countEntries(const std::string &path)
+std::size_t countEntries(const std::string &path, std::size_t bufferSize)
 {
-    LineReader reader(path);
+    LineReader reader(path, bufferSize);
     std::size_t count = 0;
     do {
         reader.skipLine();
@@ -21,15 +19,15 @@ std::size_t countEntries(const std::string &path)
 }
 
 void readTerms(const std::string &path, TermRepeats repeats, std::vector<std::string> &terms,
-               const EntryProgress &progress)
+               const EntryProgress &progress, std::size_t bufferSize)
 {
-    LineReader reader(path);
+    LineReader reader(path, bufferSize);
     std::size_t entries = 0;
     do {
-        std::string term = reader.readLine();
+        const std::string_view term = reader.readLineView();
         const bool repeated = terms.empty() ? term.empty() : term == terms.back();
         if (repeats == TermRepeats::Keep || !repeated)
-            terms.push_back(std::move(term));
+            terms.emplace_back(term);
         reader.skipLine();
         ++entries;
         if (progress && entries % ProgressStep == 0)

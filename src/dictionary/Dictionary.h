@@ -1,5 +1,7 @@
 #pragma once
 
+#include "dictionary/LineReader.h"
+
 #include <cstddef>
 #include <functional>
 #include <string>
@@ -12,7 +14,7 @@ namespace zelvora {
 // of the file after the second, so an empty file still reads as one entry.
 
 // Number of entries, the header pair included. Throws FileError.
-std::size_t countEntries(const std::string &path);
+std::size_t countEntries(const std::string &path, std::size_t bufferSize = DefaultBufferSize);
 
 enum class TermRepeats {
     Keep,             // every entry gives an item
@@ -25,6 +27,6 @@ using EntryProgress = std::function<void(std::size_t entriesRead)>;
 // Appends the term line of every entry to `terms`, in file order. On a read
 // error it throws FileError and `terms` keeps what was read before it.
 void readTerms(const std::string &path, TermRepeats repeats, std::vector<std::string> &terms,
-               const EntryProgress &progress = {});
+               const EntryProgress &progress = {}, std::size_t bufferSize = DefaultBufferSize);
 
 } // namespace zelvora

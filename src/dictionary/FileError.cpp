@@ -5,14 +5,14 @@
 
 namespace zelvora {
 
-FileError::FileError(std::string path, std::string reason)
-    : std::runtime_error(path + ": " + reason), path_(std::move(path)), reason_(std::move(reason))
+FileError::FileError(std::string path, std::string reason, Action action)
+    : std::runtime_error(path + ": " + reason), path_(std::move(path)), reason_(std::move(reason)), action_(action)
 {
 }
 
-FileError FileError::fromErrno(const std::string &path)
+FileError FileError::fromErrno(const std::string &path, Action action)
 {
-    return FileError(path, std::strerror(errno));
+    return FileError(path, std::strerror(errno), action);
 }
 
 } // namespace zelvora

@@ -22,21 +22,24 @@ LineReader::LineReader(const std::string &path, std::size_t bufferSize)
     fd_ = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
     if (fd_ < 0)
         throw FileError::fromErrno(path);
+    try {
+        fill();
+    } catch (...) {
+        ::close(fd_);
+        throw;
+    }
 }
 
 LineReader::~LineReader()
 {
-    if (fd_ >= 0)
-        ::close(fd_);
+    ::close(fd_);
 }
 
-bool LineReader::fill()
+// Once every byte of the buffer is taken, reads the next bytes, so that the
+// buffer runs empty only at end of file.
+void LineReader::fill()
 {
-    if (pos_ < end_)
-        return true;
-    if (eof_)
-        return false;
-    for (;;) {
+    while (pos_ == end_ && !eof_) {
         const ssize_t n = ::read(fd_, buffer_.get(), bufferSize_);
         if (n < 0) {
             if (errno == EINTR)
@@ -51,55 +54,51 @@ bool LineReader::fill()
             end_ = static_cast<std::size_t>(static_cast<const char *>(ctrlZ) - buffer_.get());
             eof_ = true;
         }
-        return pos_ < end_;
     }
-}
-
-bool LineReader::atEnd()
-{
-    return !fill();
 }
 
 template <typename Sink> void LineReader::scanLine(Sink &&sink)
 {
-    while (fill()) {
+    while (pos_ < end_) {
         const char *start = buffer_.get() + pos_;
         const std::size_t available = end_ - pos_;
         const auto *cr = static_cast<const char *>(std::memchr(start, CR, available));
         const std::size_t length = cr ? static_cast<std::size_t>(cr - start) : available;
         sink(start, length);
         pos_ += length;
-        if (!cr)
-            continue;
-        ++pos_; // the CR
-        if (fill() && buffer_[pos_] == LF)
+        if (cr) {
             ++pos_;
-        return;
-    }
-}
-
-std::string LineReader::readLine()
-{
-    std::string line;
-    scanLine([&line](const char *bytes, std::size_t count) { line.append(bytes, count); });
-    return line;
-}
-
-std::string_view LineReader::readLineView(std::string &spill)
-{
-    if (fill()) {
-        const char *start = buffer_.get() + pos_;
-        const auto *cr = static_cast<const char *>(std::memchr(start, CR, end_ - pos_));
-        // The LF after the CR may only be checked here without refilling the buffer under the view.
-        if (cr && cr + 1 < buffer_.get() + end_) {
-            pos_ += static_cast<std::size_t>(cr - start) + 1;
-            if (buffer_[pos_] == LF)
+            fill();
+            if (pos_ < end_ && buffer_[pos_] == LF)
                 ++pos_;
-            return {start, static_cast<std::size_t>(cr - start)};
+            fill();
+            return;
         }
+        fill();
     }
-    spill = readLine();
-    return spill;
+}
+
+std::string_view LineReader::readLineView()
+{
+    const char *start = buffer_.get() + pos_;
+    const auto *cr = static_cast<const char *>(std::memchr(start, CR, end_ - pos_));
+    // Most lines lie whole in the buffer together with the byte after their
+    // CR, which tells whether a LF goes with it.
+    if (cr && cr + 1 < buffer_.get() + end_) {
+        const std::string_view line(start, static_cast<std::size_t>(cr - start));
+        pos_ = static_cast<std::size_t>(cr + 1 - buffer_.get());
+        if (buffer_[pos_] == LF)
+            ++pos_;
+        if (pos_ < end_)
+            return line;
+        // The line ends where the buffer does: it is kept before the buffer is refilled under it.
+        line_.assign(line);
+        fill();
+        return line_;
+    }
+    line_.clear();
+    scanLine([this](const char *bytes, std::size_t count) { line_.append(bytes, count); });
+    return line_;
 }
 
 void LineReader::skipLine()

@@ -7,30 +7,35 @@
 
 namespace zelvora {
 
+// The buffer every file is read through, unless a caller (a test) asks for another size.
+inline constexpr std::size_t DefaultBufferSize = 1 << 20;
+
 // Reads a Windows-1252 text file line by line through a fixed buffer.
 // A CR ends a line and a LF right after it goes with it; a LF on its own stays
 // in the line. A Ctrl+Z byte ends the file. Lines are returned exactly as stored.
+//
+// Only the two reads move the reader: a line it handed out stays valid until
+// the next read, whatever is asked of the reader in between.
 class LineReader {
 public:
-    // Throws FileError when the file cannot be opened.
-    explicit LineReader(const std::string &path, std::size_t bufferSize = 1 << 20);
+    // Throws FileError when the file cannot be opened or read.
+    explicit LineReader(const std::string &path, std::size_t bufferSize = DefaultBufferSize);
     ~LineReader();
     LineReader(const LineReader &) = delete;
     LineReader &operator=(const LineReader &) = delete;
 
-    // True when no byte is left or the next byte is Ctrl+Z.
-    bool atEnd();
-    // The next line without its end; the empty string at end of file.
-    std::string readLine();
-    // The next line as a view that stays valid until the next read; it looks
-    // into the reader's buffer when the line lies there whole, else into `spill`.
-    std::string_view readLineView(std::string &spill);
-    // Passes over the next line without keeping it, however long it is.
+    // True when no byte is left or the next byte is Ctrl+Z. The reader always
+    // knows this already: it looks ahead as it reads each line.
+    bool atEnd() const { return pos_ == end_; }
+    // The next line without its end; the empty line at end of file. The view
+    // stays valid until the next readLineView or skipLine. Throws FileError.
+    std::string_view readLineView();
+    // Passes over the next line without keeping it, however long it is. Throws FileError.
     void skipLine();
 
 private:
     template <typename Sink> void scanLine(Sink &&sink);
-    bool fill();
+    void fill();
 
     std::string path_;
     int fd_ = -1;
@@ -39,6 +44,7 @@ private:
     std::size_t pos_ = 0;
     std::size_t end_ = 0;
     bool eof_ = false;
+    std::string line_; // a line that does not lie whole in the buffer, or that ends where the buffer does
 };
 
 } // namespace zelvora

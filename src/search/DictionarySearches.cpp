@@ -5,104 +5,116 @@
 #include "translate/TextOperations.h"
 
 #include <algorithm>
+#include <string_view>
 
 namespace zelvora {
 
 namespace {
 
-bool contains(const std::string &text, const std::string &part)
-{
-    return text.find(part) != std::string::npos;
-}
-
-// Looks the matches up in order, their findings under the dictionary's header
-// when one is given; the term box ends on the search text.
-void lookUpMatches(const Resolution &resolution, const std::vector<std::string> &matches, const std::string *header,
-                   const std::string &searchText, Language language, SearchRun &run)
-{
-    LookupSession session(resolution, language, run.lines.size() + (header ? 1 : 0), run.state);
-    for (const std::string &match : matches)
-        session.lookUp(match, WordLookup::Term);
-    if (header)
-        run.lines.push_back(*header);
-    if (session.pane().emptied())
-        run.lines.clear();
-    std::vector<std::string> &appended = session.pane().appended();
-    run.lines.insert(run.lines.end(), std::make_move_iterator(appended.begin()),
-                     std::make_move_iterator(appended.end()));
-    run.state = session.state();
-    run.state.termBox = searchText;
-}
-
-} // namespace
+constexpr std::size_t SubstringTermListCap = 32500;
 
 std::string dictionaryHeader(const std::string &name)
 {
     return "----- " + name + " -----";
 }
 
-void searchWholeWord(const std::vector<ListedDictionary> &list, Language language, SearchRun &run)
+bool containsText(std::string_view term, std::string_view text)
 {
+    return term.find(text) != std::string_view::npos;
+}
+
+// Appends what a lookup appended to the results, after the dictionary's
+// header when one is given; the lookup's pane started below that header.
+void takeFindings(ResultsPane &pane, const std::string *header, SearchRun &run)
+{
+    if (pane.emptied())
+        run.lines.clear();
+    else if (header)
+        run.lines.push_back(*header);
+    for (std::string &line : pane.takeAppended())
+        run.lines.push_back(std::move(line));
+}
+
+// Looks the matches up as a listing, their findings under the dictionary's
+// header when one is given; the term box ends on the search text.
+void lookUpMatches(const Resolution &resolution, const std::vector<std::string> &matches, const std::string *header,
+                   const std::string &searchText, Language language, SearchRun &run)
+{
+    LookupSession session(resolution, WordLookup::Term, language, run.lines.size() + (header ? 1 : 0), run.state);
+    session.lookUpListing(matches);
+    takeFindings(session.pane(), header, run);
+    run.state = session.state();
+    run.state.termBox = searchText;
+}
+
+} // namespace
+
+void searchWholeWord(const std::vector<ListedDictionary> &list, Language language, SearchRun &run,
+                     std::size_t bufferSize)
+{
+    const std::string typed = run.state.termBox;
     for (const ListedDictionary &dictionary : list) {
         ++run.steps;
         if (isSeparator(dictionary.name))
             continue;
-        TermLookup lookup = lookUpTerm(dictionary.path, run.state.termBox, language, run.lines.size() + 1, run.state);
-        run.lines.push_back(dictionaryHeader(dictionary.name));
-        if (lookup.pane.emptied())
-            run.lines.clear();
-        for (std::string &line : lookup.pane.appended())
-            run.lines.push_back(std::move(line));
+        TermLookup lookup = lookUpTerm(dictionary.path, typed, language, run.lines.size() + 1, run.state, bufferSize);
+        // A dictionary's header stays only above lines that its own lookup appended.
+        const std::string header = dictionaryHeader(dictionary.name);
+        const bool appended = lookup.pane.emptied() || !lookup.pane.appended().empty();
+        takeFindings(lookup.pane, appended ? &header : nullptr, run);
         run.state = std::move(lookup.state);
-        // A lookup that found nothing appended nothing: its header goes.
-        if (run.state.label3 == "NO" && !run.lines.empty())
-            run.lines.pop_back();
     }
 }
 
 void searchSubstringInTermList(const std::string &path, const std::vector<std::string> &termList,
-                               const std::string &searchText, Language language, SearchRun &run)
+                               const std::string &searchText, Language language, SearchRun &run,
+                               std::size_t bufferSize)
 {
     const std::string text = toUpperFull(searchText);
     std::vector<std::string> matches;
     std::copy_if(termList.begin(), termList.end(), std::back_inserter(matches),
-                 [&text](const std::string &term) { return contains(term, text); });
-    const LookupQueries queries = queriesFor(matches);
-    const Resolution resolution = resolveTerms(path, queries.terms, queries.prefixes);
+                 [&text](const std::string &term) { return containsText(term, text); });
+    const LookupQueries queries = listingQueriesFor(matches);
+    const Resolution resolution = resolveTerms(path, queries.terms, queries.prefixes, {}, bufferSize);
     lookUpMatches(resolution, matches, nullptr, text, language, run);
     run.steps += termList.size();
 }
 
 void searchSubstringInList(const std::vector<ListedDictionary> &list, const std::string &searchText,
-                           Language language, SearchRun &run)
+                           Language language, SearchRun &run, const DictionaryReading &reading,
+                           std::size_t bufferSize)
 {
     const std::string text = toUpperFull(searchText);
     for (const ListedDictionary &dictionary : list) {
         ++run.steps;
         if (isSeparator(dictionary.name))
             continue;
+        if (reading)
+            reading(dictionary);
         std::vector<std::string> matches;
         bool prefixMatch = false;
         std::size_t termLines = 0;
         Resolution resolution = resolveTerms(
-            dictionary.path, {}, {}, [&](std::string_view term, std::vector<std::string> &moreTerms) {
-                if (term.find(text) != std::string_view::npos) {
+            dictionary.path, {}, {},
+            [&](std::string_view term, std::vector<std::string> &moreTerms) {
+                if (containsText(term, text)) {
                     matches.emplace_back(term);
                     // A prefix lookup lists the entries before this one too.
-                    if (isPrefixLookup(matches.back()))
+                    if (lookupKindOf(term) == LookupKind::Prefix)
                         prefixMatch = true;
                     else
                         moreTerms.push_back(toUpperFull(term));
                 }
                 return ++termLines < SubstringTermListCap;
-            });
+            },
+            bufferSize);
         if (matches.empty()) {
             run.state.termBox = text;
             continue;
         }
         if (prefixMatch) {
-            const LookupQueries queries = queriesFor(matches);
-            resolution = resolveTerms(dictionary.path, queries.terms, queries.prefixes);
+            const LookupQueries queries = listingQueriesFor(matches);
+            resolution = resolveTerms(dictionary.path, queries.terms, queries.prefixes, {}, bufferSize);
         }
         const std::string header = dictionaryHeader(dictionary.name);
         lookUpMatches(resolution, matches, &header, text, language, run);

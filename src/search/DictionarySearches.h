@@ -1,9 +1,12 @@
 #pragma once
 
 #include "dictionary/Language.h"
+#include "dictionary/LineReader.h"
+#include "search/LengthRule.h"
 #include "translate/LookupSession.h"
 
 #include <cstddef>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -15,9 +18,6 @@ struct ListedDictionary {
     std::string name;
     std::string path;
 };
-
-// "----- name -----": heads the findings of one dictionary.
-std::string dictionaryHeader(const std::string &name);
 
 // What a search leaves: the results pane's lines, the term box and labels,
 // and how far the progress bar went.
@@ -32,20 +32,29 @@ struct SearchRun {
 // search a second time only where a listed term itself ends in "*"). On a file
 // error they throw FileError and the run keeps what was gathered before.
 
-// Looks the term box's term up in every dictionary of the list, each finding
-// under its dictionary's header; separator lines are passed over. A message a
-// lookup leaves in the term box is the term of the lookups after it.
-void searchWholeWord(const std::vector<ListedDictionary> &list, Language language, SearchRun &run);
+// Looks the term box's term up in every dictionary of the list, each
+// dictionary's findings under its header "----- name -----"; separator lines
+// are passed over. Every dictionary is searched for that term, whatever
+// message a lookup leaves in the term box.
+void searchWholeWord(const std::vector<ListedDictionary> &list, Language language, SearchRun &run,
+                     std::size_t bufferSize = DefaultBufferSize);
 
-// Looks up every item of the current dictionary's term list that contains the
-// search text (upper-cased), as the translate bar would.
+// The search texts the substring searches take.
+inline constexpr LengthRule SubstringInTermListLength{3};
+inline constexpr LengthRule SubstringInListLength{4};
+
+// Looks up, as a listing, every item of the current dictionary's term list
+// that contains the search text (upper-cased).
 void searchSubstringInTermList(const std::string &path, const std::vector<std::string> &termList,
-                               const std::string &searchText, Language language, SearchRun &run);
+                               const std::string &searchText, Language language, SearchRun &run,
+                               std::size_t bufferSize = DefaultBufferSize);
 
 // The same in every dictionary of the list, over the first 32500 term lines of
-// each, with a header for each dictionary that has a match.
-inline constexpr std::size_t SubstringTermListCap = 32500;
+// each, with a header for each dictionary that has a match. `reading` hears of
+// each dictionary as its walk begins.
+using DictionaryReading = std::function<void(const ListedDictionary &dictionary)>;
 void searchSubstringInList(const std::vector<ListedDictionary> &list, const std::string &searchText,
-                           Language language, SearchRun &run);
+                           Language language, SearchRun &run, const DictionaryReading &reading = {},
+                           std::size_t bufferSize = DefaultBufferSize);
 
 } // namespace zelvora

@@ -1,43 +1,39 @@
 #include "search/WordGames.h"
 
-#include "dictionary/LineReader.h"
 #include "dictionary/TextHelpers.h"
 
 #include <algorithm>
+#include <string_view>
 
 namespace zelvora {
 
 namespace {
 
+constexpr std::size_t WordGameLineCap = 5000;
+constexpr std::size_t LettersLineCap = 10000;
+constexpr const char *LettersHeader = "[PAROLE TROVATE]";
 constexpr char Marker = '0';
 
 // Walks the term lines from line 3 on, listing those that pass the test,
-// until the file ends or the results hold `cap` lines.
-template <typename Test> WordWalk walkTerms(const std::string &path, Test &&passes, std::size_t cap)
+// until the file ends or the results hold 5000 lines.
+template <typename Test> WordWalk walkTerms(const std::string &path, std::size_t bufferSize, Test &&passes)
 {
     WordWalk walk;
-    LineReader reader(path);
-    std::string spill;
+    LineReader reader(path, bufferSize);
     reader.skipLine();
     for (;;) {
         ++walk.steps;
         reader.skipLine();
         // Past the last definition there is no term to test, though reading
         // there gives an empty line (which would pass as a palindrome).
-        const bool entryStarts = !reader.atEnd();
-        const std::string_view term = reader.readLineView(spill);
-        if (entryStarts && passes(term))
+        if (reader.atEnd())
+            return walk;
+        const std::string_view term = reader.readLineView();
+        if (passes(term))
             walk.lines.emplace_back(term);
-        if (reader.atEnd() || walk.lines.size() >= cap)
+        if (reader.atEnd() || walk.lines.size() >= WordGameLineCap)
             return walk;
     }
-}
-
-} // namespace
-
-bool isAnagramWordLength(std::size_t length)
-{
-    return length >= 2 && length <= AnagramSlots;
 }
 
 bool isAnagramOf(std::string_view candidate, const std::string &word)
@@ -45,38 +41,19 @@ bool isAnagramOf(std::string_view candidate, const std::string &word)
     if (candidate.size() != word.size())
         return false;
     std::string marked(candidate);
-    std::size_t unmatchedSlots = 0;
     for (const char letter : word) {
         const std::size_t at = marked.find(letter);
         if (at == std::string::npos)
-            ++unmatchedSlots;
-        else
-            marked[at] = Marker;
+            return false;
+        marked[at] = Marker;
     }
-    // The empty slots after the word each put a marker in front too, so the
-    // marked copy is 50 long exactly when every letter was found.
-    const bool allMarked = std::all_of(marked.begin(), marked.end(), [](char c) { return c == Marker; });
-    return allMarked && unmatchedSlots == 0;
-}
-
-WordWalk findAnagrams(const std::string &path, const std::string &word)
-{
-    return walkTerms(path, [&word](std::string_view term) { return isAnagramOf(term, word); }, WordGameLineCap);
+    // Every letter found its place; the term qualifies when nothing of it is left unmarked.
+    return std::all_of(marked.begin(), marked.end(), [](char c) { return c == Marker; });
 }
 
 bool rhymesWith(std::string_view term, const std::string &ending)
 {
     return ending.size() <= term.size() && term.find(ending) == term.size() - ending.size();
-}
-
-WordWalk findRhymes(const std::string &path, const std::string &ending)
-{
-    return walkTerms(path, [&ending](std::string_view term) { return rhymesWith(term, ending); }, WordGameLineCap);
-}
-
-WordWalk findPalindromes(const std::string &path)
-{
-    return walkTerms(path, [](std::string_view term) { return IsPalindrome(term); }, WordGameLineCap);
 }
 
 bool matchesLetters(std::string_view term, const LetterPattern &pattern)
@@ -89,15 +66,31 @@ bool matchesLetters(std::string_view term, const LetterPattern &pattern)
     return true;
 }
 
-WordWalk findByLetters(const std::string &path, const LetterPattern &pattern)
+} // namespace
+
+WordWalk findAnagrams(const std::string &path, const std::string &word, std::size_t bufferSize)
+{
+    return walkTerms(path, bufferSize, [&word](std::string_view term) { return isAnagramOf(term, word); });
+}
+
+WordWalk findRhymes(const std::string &path, const std::string &ending, std::size_t bufferSize)
+{
+    return walkTerms(path, bufferSize, [&ending](std::string_view term) { return rhymesWith(term, ending); });
+}
+
+WordWalk findPalindromes(const std::string &path, std::size_t bufferSize)
+{
+    return walkTerms(path, bufferSize, [](std::string_view term) { return IsPalindrome(term); });
+}
+
+WordWalk findByLetters(const std::string &path, const LetterPattern &pattern, std::size_t bufferSize)
 {
     WordWalk walk;
     walk.lines.push_back(LettersHeader);
-    LineReader reader(path);
-    std::string spill;
+    LineReader reader(path, bufferSize);
     do {
         ++walk.steps;
-        const std::string_view term = reader.readLineView(spill);
+        const std::string_view term = reader.readLineView();
         if (walk.lines.size() < LettersLineCap && matchesLetters(term, pattern))
             walk.lines.emplace_back(term);
         reader.skipLine();

@@ -9,6 +9,10 @@ namespace zelvora {
 
 namespace {
 
+constexpr const char *NotFoundText = "Termine non trovato!";
+constexpr const char *NarrowSearchText = "RESTRINGERE LA RICERCA";
+
+// The twelve words that stand for punctuation; never reported as not found.
 constexpr std::array<std::string_view, 12> PlaceholderWords = {
     "KKKKK", "JJJJJ", "YYYYY", "HHHHH", "IIIII", "WWWWW", "PPPPP", "QQQQQ", "RRRRR", "SSSSS", "UUUUU", "VVVVV",
 };
@@ -16,16 +20,9 @@ constexpr std::array<std::string_view, 12> PlaceholderWords = {
 // A term ending in "*" is a prefix; with three characters or fewer it is too short.
 constexpr std::size_t ShortestPrefixLookup = 4;
 
-bool isPrefixTerm(const std::string &term)
+bool isPlaceholderWord(std::string_view word)
 {
-    return !term.empty() && term.back() == '*';
-}
-
-} // namespace
-
-bool isPrefixLookup(const std::string &word)
-{
-    return isPrefixTerm(word) && word.size() >= ShortestPrefixLookup;
+    return std::find(PlaceholderWords.begin(), PlaceholderWords.end(), word) != PlaceholderWords.end();
 }
 
 const char *shortPrefixText(Language language)
@@ -33,48 +30,93 @@ const char *shortPrefixText(Language language)
     return language == Language::Italian ? "INSERIRE ALMENO 3 CARATTERI INIZIALI" : "AT LEAST 3 INITIAL CHARACTERS";
 }
 
-bool isPlaceholderWord(std::string_view word)
-{
-    return std::find(PlaceholderWords.begin(), PlaceholderWords.end(), word) != PlaceholderWords.end();
-}
-
-LookupQueries queriesFor(const std::vector<std::string> &words)
+LookupQueries queries(const std::vector<std::string> &words, bool eachTermOnce)
 {
     LookupQueries queries;
+    std::unordered_set<std::string> terms;
     for (const std::string &word : words) {
         std::string term = toUpperFull(word);
-        if (!isPrefixTerm(term))
-            queries.terms.push_back(std::move(term));
-        else if (term.size() >= ShortestPrefixLookup)
-            queries.prefixes.push_back(term.substr(0, term.size() - 1));
+        switch (lookupKindOf(term)) {
+        case LookupKind::Exact:
+            if (!eachTermOnce || terms.insert(term).second)
+                queries.terms.push_back(std::move(term));
+            break;
+        case LookupKind::Prefix:
+            queries.prefixes.emplace_back(prefixOf(term));
+            break;
+        case LookupKind::ShortPrefix:
+            break;
+        }
     }
     return queries;
 }
 
-LookupSession::LookupSession(const Resolution &resolution, Language language, std::size_t paneLinesBefore,
-                             LookupState state)
-    : resolution_(resolution), language_(language), pane_(paneLinesBefore), state_(std::move(state))
+} // namespace
+
+LookupKind lookupKindOf(std::string_view term)
+{
+    if (term.empty() || term.back() != '*')
+        return LookupKind::Exact;
+    return term.size() >= ShortestPrefixLookup ? LookupKind::Prefix : LookupKind::ShortPrefix;
+}
+
+std::string_view prefixOf(std::string_view term)
+{
+    return term.substr(0, term.size() - 1);
+}
+
+LookupQueries queriesFor(const std::vector<std::string> &words)
+{
+    return queries(words, true);
+}
+
+LookupQueries listingQueriesFor(const std::vector<std::string> &matches)
+{
+    return queries(matches, false);
+}
+
+LookupSession::LookupSession(const Resolution &resolution, WordLookup kind, Language language,
+                             std::size_t paneLinesBefore, LookupState state)
+    : resolution_(resolution), kind_(kind), language_(language), pane_(paneLinesBefore), state_(std::move(state))
 {
 }
 
-void LookupSession::lookUp(const std::string &word, WordLookup kind)
+void LookupSession::lookUp(const std::string &word)
+{
+    lookUpOccurrence(word, 1);
+}
+
+void LookupSession::lookUpListing(const std::vector<std::string> &matches)
+{
+    StringMap<std::size_t> occurrences;
+    for (const std::string &match : matches)
+        lookUpOccurrence(match, ++occurrences[toUpperFull(match)]);
+}
+
+// The lookup of a word whose term shows its occurrence-th entry.
+void LookupSession::lookUpOccurrence(const std::string &word, std::size_t occurrence)
 {
     const std::string term = toUpperFull(word);
     state_.termBox = term;
-    if (!isPrefixTerm(term))
-        exactLookup(term, kind);
-    else if (term.size() >= ShortestPrefixLookup)
+    switch (lookupKindOf(term)) {
+    case LookupKind::Exact:
+        exactLookup(term, kind_, occurrence);
+        break;
+    case LookupKind::Prefix:
         prefixLookup(term);
-    else
+        break;
+    case LookupKind::ShortPrefix:
         state_.termBox = shortPrefixText(language_);
+        break;
+    }
 }
 
-void LookupSession::exactLookup(const std::string &term, WordLookup kind)
+void LookupSession::exactLookup(const std::string &term, WordLookup kind, std::size_t occurrence)
 {
-    std::string definition = resolution_.definitionOf(term);
+    std::string definition = resolution_.definitionOf(term, occurrence);
     if (definition.empty()) {
         definition = NotFoundText;
-        state_.label3 = "NO";
+        state_.found = FoundFlag::No;
     }
     state_.label1 = definition;
     const bool found = definition != NotFoundText;
@@ -106,25 +148,27 @@ void LookupSession::exactLookup(const std::string &term, WordLookup kind)
         break;
     }
     applyLimit();
-    state_.label3 = "SI";
+    state_.found = FoundFlag::Yes;
 }
 
 void LookupSession::prefixLookup(const std::string &typedTerm)
 {
-    const std::vector<std::string> &matches = resolution_.matchesOf(std::string_view(typedTerm).substr(0, typedTerm.size() - 1));
+    const std::vector<std::string> &matches = resolution_.matchesOf(prefixOf(typedTerm));
+    StringMap<std::size_t> occurrences;
     for (const std::string &matched : matches) {
         state_.termBox = matched;
-        exactLookup(matched, WordLookup::Term);
-        state_.label3 = "SI";
+        exactLookup(matched, WordLookup::Term, ++occurrences[matched]);
+        state_.found = FoundFlag::Yes;
     }
     if (matches.empty())
-        state_.label3 = "NO";
+        state_.found = FoundFlag::No;
     state_.termBox = typedTerm;
 }
 
 void LookupSession::appendLine(std::string line)
 {
-    foldedLines_.insert(toUpperFull(line));
+    if (kind_ == WordLookup::Dictionary || kind_ == WordLookup::WordList)
+        foldedLines_.insert(toUpperFull(line));
     pane_.append(std::move(line));
 }
 

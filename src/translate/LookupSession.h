@@ -5,20 +5,32 @@
 #include "translate/TermResolver.h"
 
 #include <string>
+#include <string_view>
 #include <unordered_set>
+#include <vector>
 
 namespace zelvora {
+
+// Whether the last lookup appended something (the hidden label Label3 says
+// "SI" or "NO"); Unset until a lookup says.
+enum class FoundFlag { Unset, Yes, No };
 
 // The texts a lookup leaves in the main window besides the results pane.
 struct LookupState {
     std::string termBox;
-    std::string label1; // the last definition found, or "Termine non trovato!"
-    std::string label3; // "SI" when the last lookup appended something, else "NO"
+    std::string label1; // the last definition written, or "Termine non trovato!"
+    FoundFlag found = FoundFlag::Unset;
 };
 
-inline constexpr const char *NotFoundText = "Termine non trovato!";
-inline constexpr const char *NarrowSearchText = "RESTRINGERE LA RICERCA";
-const char *shortPrefixText(Language language);
+// What looking a term up does (the case of its letters changes nothing here).
+enum class LookupKind {
+    Exact,       // the first entry with that term line
+    Prefix,      // it ends in "*" after at least three characters: every entry that begins with them
+    ShortPrefix, // it ends in "*" sooner: nothing is looked up
+};
+LookupKind lookupKindOf(std::string_view term);
+// A Prefix term without its "*".
+std::string_view prefixOf(std::string_view term);
 
 // How a word's finding is written.
 enum class WordLookup {
@@ -28,29 +40,34 @@ enum class WordLookup {
     WordList,    // "TERM", or "TERM [non trovato]", each line once (ignoring case)
 };
 
-// True when looking the word up lists the entries that begin with it: it ends
-// in "*" after at least three characters.
-bool isPrefixLookup(const std::string &word);
-
-// The twelve words that stand for punctuation; never reported as not found.
-bool isPlaceholderWord(std::string_view word);
-
-// The terms and prefixes a run of lookups needs resolved, from the words as typed.
+// The terms and prefixes that lookups need resolved, from the words as typed.
 struct LookupQueries {
     std::vector<std::string> terms;
     std::vector<std::string> prefixes;
 };
+// For lookups of the words: each term once, as a lookup shows its first entry.
 LookupQueries queriesFor(const std::vector<std::string> &words);
+// For a listing of matches (LookupSession::lookUpListing): each term once per
+// match, as its n-th match shows its n-th entry.
+LookupQueries listingQueriesFor(const std::vector<std::string> &matches);
 
 // Replays lookups, word by word, against a dictionary already resolved: what
 // each lookup appends to the results pane and leaves in the term box and the
 // hidden labels.
+//
+// A listing (a prefix lookup's matches, a substring search's) shows no meaning
+// of a term twice while another is hidden: the n-th match whose term is T
+// writes the definition of the n-th entry whose term line is T, or of the
+// first when there are fewer.
 class LookupSession {
 public:
-    LookupSession(const Resolution &resolution, Language language, std::size_t paneLinesBefore, LookupState state);
+    LookupSession(const Resolution &resolution, WordLookup kind, Language language, std::size_t paneLinesBefore,
+                  LookupState state);
 
     // Looks up a word as handed over in the term box.
-    void lookUp(const std::string &word, WordLookup kind);
+    void lookUp(const std::string &word);
+    // Looks up each match in turn as a listing, as the translate bar would.
+    void lookUpListing(const std::vector<std::string> &matches);
     // A line written straight into the pane.
     void appendLine(std::string line);
 
@@ -58,16 +75,18 @@ public:
     const LookupState &state() const { return state_; }
 
 private:
-    void exactLookup(const std::string &term, WordLookup kind);
+    void lookUpOccurrence(const std::string &word, std::size_t occurrence);
+    void exactLookup(const std::string &term, WordLookup kind, std::size_t occurrence);
     void prefixLookup(const std::string &typedTerm);
     void appendOnce(std::string line);
     void applyLimit();
 
     const Resolution &resolution_;
+    WordLookup kind_;
     Language language_;
     ResultsPane pane_;
     LookupState state_;
-    // The pane's lines upper-cased, for the lookups that write each line once.
+    // For the lookups that write each line once: the pane's lines upper-cased.
     std::unordered_set<std::string> foldedLines_;
 };
 

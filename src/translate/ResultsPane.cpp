@@ -2,6 +2,10 @@
 
 namespace zelvora {
 
+namespace {
+constexpr std::size_t ResultsPaneLimit = 300000;
+} // namespace
+
 bool ResultsPane::applyLimit()
 {
     if (lineCount() <= ResultsPaneLimit)

@@ -2,16 +2,15 @@
 
 #include <cstddef>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace zelvora {
 
-// The results pane holds at most this many lines: past it, it is emptied.
-inline constexpr std::size_t ResultsPaneLimit = 300000;
-
 // What an operation does to the results pane, gathered so that the window can
 // show it in one batch: the lines appended since the pane was last emptied,
-// and whether the lines it held before were emptied.
+// and whether the lines it held before were emptied. The pane holds at most
+// 300000 lines: past them, it is emptied.
 class ResultsPane {
 public:
     explicit ResultsPane(std::size_t linesBefore = 0) : linesBefore_(linesBefore) {}
@@ -22,7 +21,8 @@ public:
 
     std::size_t lineCount() const { return linesBefore_ + appended_.size(); }
     const std::vector<std::string> &appended() const { return appended_; }
-    std::vector<std::string> &appended() { return appended_; }
+    // Hands the appended lines over, leaving none.
+    std::vector<std::string> takeAppended() { return std::exchange(appended_, {}); }
     // True when the lines the pane held before the operation are gone.
     bool emptied() const { return emptied_; }
 

@@ -4,42 +4,41 @@
 #include "dictionary/UpperCase.h"
 
 #include <map>
-#include <unordered_set>
 
 namespace zelvora {
 
 namespace {
 
-using StringSet = std::unordered_set<std::string, StringHash, std::equal_to<>>;
-
-// The terms still to be found. Most term lines have a length no wanted term
-// has, and are passed over without hashing them.
+// The entries still wanted, by term. Most term lines have a length no wanted
+// term has, and are passed over without hashing them.
 class PendingTerms {
 public:
+    // Asks for one more entry of the term.
     void insert(std::string term)
     {
         if (term.size() >= lengths_.size())
             lengths_.resize(term.size() + 1);
         lengths_[term.size()] = true;
-        terms_.insert(std::move(term));
+        ++wanted_[std::move(term)];
     }
 
-    bool empty() const { return terms_.empty(); }
+    bool empty() const { return wanted_.empty(); }
 
-    // Takes the term out of the pending ones; false when it is not one of them.
+    // Counts an entry of the term off; false when none is wanted.
     bool take(std::string_view term)
     {
         if (term.size() >= lengths_.size() || !lengths_[term.size()])
             return false;
-        const auto found = terms_.find(term);
-        if (found == terms_.end())
+        const auto found = wanted_.find(term);
+        if (found == wanted_.end())
             return false;
-        terms_.erase(found);
+        if (--found->second == 0)
+            wanted_.erase(found);
         return true;
     }
 
 private:
-    StringSet terms_;
+    StringMap<std::size_t> wanted_;
     std::vector<bool> lengths_;
 };
 
@@ -74,10 +73,13 @@ private:
 
 } // namespace
 
-const std::string &Resolution::definitionOf(std::string_view term) const
+const std::string &Resolution::definitionOf(std::string_view term, std::size_t occurrence) const
 {
     const auto found = definitions_.find(term);
-    return found == definitions_.end() ? NoDefinition : found->second;
+    if (found == definitions_.end())
+        return NoDefinition;
+    const std::vector<std::string> &entries = found->second;
+    return occurrence >= 1 && occurrence <= entries.size() ? entries[occurrence - 1] : entries.front();
 }
 
 const std::vector<std::string> &Resolution::matchesOf(std::string_view prefix) const
@@ -87,7 +89,8 @@ const std::vector<std::string> &Resolution::matchesOf(std::string_view prefix) c
 }
 
 Resolution resolveTerms(const std::string &dictionaryPath, const std::vector<std::string> &terms,
-                        const std::vector<std::string> &prefixes, const TermLineWatcher &watcher)
+                        const std::vector<std::string> &prefixes, const TermLineWatcher &watcher,
+                        std::size_t bufferSize)
 {
     Resolution resolution;
     // With nothing to look up the dictionary is not even opened.
@@ -104,42 +107,37 @@ Resolution resolveTerms(const std::string &dictionaryPath, const std::vector<std
     const auto watch = [&](std::string_view term) {
         const bool watching = watcher(term, watchedTerms);
         for (std::string &watched : watchedTerms)
-            if (!resolution.definitions_.contains(watched))
-                pending.insert(std::move(watched));
+            pending.insert(std::move(watched));
         watchedTerms.clear();
         return watching;
     };
 
-    LineReader reader(dictionaryPath);
-    std::string spill;
+    LineReader reader(dictionaryPath, bufferSize);
     bool watching = false;
     if (watcher)
-        watching = watch(reader.readLineView(spill));
+        watching = watch(reader.readLineView());
     else
         reader.skipLine(); // the header pair's term is never compared
     std::string awaitingDefinition;
     bool awaiting = false;
     while (awaiting || watching || !pending.empty() || !prefixTable.empty()) {
+        // A definition; read at the end of the file it is empty.
         if (awaiting) {
-            resolution.definitions_[awaitingDefinition] = reader.readLine();
+            resolution.definitions_[awaitingDefinition].emplace_back(reader.readLineView());
             awaiting = false;
         } else {
             reader.skipLine();
         }
-        // A term line read at the end of the file starts no entry of its own.
-        const bool startsEntry = !reader.atEnd();
-        const std::string_view term = reader.readLineView(spill);
-        const bool lastLine = reader.atEnd();
+        if (reader.atEnd())
+            break; // no term line follows the last definition
+        const std::string_view term = reader.readLineView();
         prefixTable.match(term, [&](std::vector<std::string> &found) {
             std::string matched = toUpperFull(term);
-            if (!resolution.definitions_.contains(matched))
-                pending.insert(matched);
+            pending.insert(matched);
             found.push_back(std::move(matched));
         });
-        if (watching && startsEntry)
+        if (watching)
             watching = watch(term);
-        if (lastLine)
-            break;
         if (pending.take(term)) {
             awaitingDefinition = term;
             awaiting = true;

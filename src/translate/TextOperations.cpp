@@ -7,6 +7,8 @@ namespace zelvora {
 namespace {
 
 constexpr const char *FinishedText = "Traduzione terminata!";
+// The last word of a line is looked up by this many characters at most.
+constexpr std::size_t LastWordLength = 25;
 
 WordLookup wordLookupOf(TextOperation operation)
 {
@@ -29,8 +31,7 @@ std::size_t wordCountOf(const std::vector<std::string> &lines)
     return CountWords(text);
 }
 
-} // namespace
-
+// The words of a preprocessed line as the word loop hands them over.
 std::vector<std::string> wordsOfLine(const std::string &line)
 {
     std::vector<std::string> words;
@@ -43,18 +44,21 @@ std::vector<std::string> wordsOfLine(const std::string &line)
     return words;
 }
 
+} // namespace
+
 TermLookup lookUpTerm(const std::string &dictionaryPath, const std::string &typed, Language language,
-                      std::size_t paneLines, LookupState state)
+                      std::size_t paneLines, LookupState state, std::size_t bufferSize)
 {
     const LookupQueries queries = queriesFor({typed});
-    const Resolution resolution = resolveTerms(dictionaryPath, queries.terms, queries.prefixes);
-    LookupSession session(resolution, language, paneLines, std::move(state));
-    session.lookUp(typed, WordLookup::Term);
+    const Resolution resolution = resolveTerms(dictionaryPath, queries.terms, queries.prefixes, {}, bufferSize);
+    LookupSession session(resolution, WordLookup::Term, language, paneLines, std::move(state));
+    session.lookUp(typed);
     return {std::move(session.pane()), session.state()};
 }
 
 TextRun runTextOperation(TextOperation operation, const std::string &dictionaryPath,
-                         const std::vector<std::string> &workingLines, Language language, LookupState state)
+                         const std::vector<std::string> &workingLines, Language language, LookupState state,
+                         std::size_t bufferSize)
 {
     std::vector<std::string> allWords;
     for (const std::string &line : workingLines)
@@ -62,21 +66,20 @@ TextRun runTextOperation(TextOperation operation, const std::string &dictionaryP
             allWords.push_back(std::move(word));
     const LookupQueries queries = queriesFor(allWords);
     allWords.clear();
-    const Resolution resolution = resolveTerms(dictionaryPath, queries.terms, queries.prefixes);
+    const Resolution resolution = resolveTerms(dictionaryPath, queries.terms, queries.prefixes, {}, bufferSize);
 
-    const WordLookup kind = wordLookupOf(operation);
     const std::size_t progressStep = operation == TextOperation::Translate ? 2 : 1;
-    LookupSession session(resolution, language, 0, std::move(state));
+    LookupSession session(resolution, wordLookupOf(operation), language, 0, std::move(state));
     TextRun run;
     for (const std::string &line : workingLines) {
         if (operation == TextOperation::Translate)
             session.appendLine(line);
         const std::vector<std::string> words = wordsOfLine(line);
         for (const std::string &word : words)
-            session.lookUp(word, kind);
+            session.lookUp(word);
         run.progressPosition += progressStep * (words.size() - 1);
     }
-    run.lines = std::move(session.pane().appended());
+    run.lines = session.pane().takeAppended();
     run.state = session.state();
     run.state.label1 = FinishedText;
     run.progressMaximum = wordCountOf(workingLines);

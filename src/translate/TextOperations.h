@@ -8,14 +8,6 @@
 
 namespace zelvora {
 
-// The last word of a line is looked up by this many characters at most.
-inline constexpr std::size_t LastWordLength = 25;
-
-// The words of a preprocessed line as the word loop hands them over: the text
-// before each blank (empty between two blanks), then the rest of the line cut
-// to 25 characters.
-std::vector<std::string> wordsOfLine(const std::string &line);
-
 // Looks up one term typed in the term box, with `paneLines` lines already in
 // the results pane. Reads the dictionary once. Throws FileError.
 struct TermLookup {
@@ -23,7 +15,7 @@ struct TermLookup {
     LookupState state;
 };
 TermLookup lookUpTerm(const std::string &dictionaryPath, const std::string &typed, Language language,
-                      std::size_t paneLines, LookupState state);
+                      std::size_t paneLines, LookupState state, std::size_t bufferSize = DefaultBufferSize);
 
 enum class TextOperation {
     Translate,          // every line, then a line per word
@@ -33,7 +25,9 @@ enum class TextOperation {
 
 // A text operation over the lines of the working file: what the results pane
 // holds afterwards (not yet sorted), the term box and labels, and the progress
-// bar. Reads the dictionary once. Throws FileError.
+// bar. The words of a line are the text before each blank (empty between two
+// blanks), then the rest of the line cut to 25 characters. Reads the
+// dictionary once. Throws FileError.
 struct TextRun {
     std::vector<std::string> lines;
     LookupState state;
@@ -41,6 +35,7 @@ struct TextRun {
     std::size_t progressPosition = 0;
 };
 TextRun runTextOperation(TextOperation operation, const std::string &dictionaryPath,
-                         const std::vector<std::string> &workingLines, Language language, LookupState state);
+                         const std::vector<std::string> &workingLines, Language language, LookupState state,
+                         std::size_t bufferSize = DefaultBufferSize);
 
 } // namespace zelvora

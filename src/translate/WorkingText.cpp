@@ -1,7 +1,6 @@
 #include "translate/WorkingText.h"
 
 #include "dictionary/FileError.h"
-#include "dictionary/LineReader.h"
 
 #include <array>
 #include <cerrno>
@@ -70,7 +69,7 @@ void writeAll(int fd, const std::string &path, const std::string &bytes)
         if (n < 0 && errno == EINTR)
             continue;
         if (n < 0)
-            throw FileError::fromErrno(path);
+            throw FileError::fromErrno(path, FileError::Action::Write);
         written += static_cast<std::size_t>(n);
     }
 }
@@ -94,7 +93,7 @@ void writeLines(const std::string &path, const std::vector<std::string> &lines)
         bytes.append(line).append("\r\n");
     const int fd = ::open(path.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644);
     if (fd < 0)
-        throw FileError::fromErrno(path);
+        throw FileError::fromErrno(path, FileError::Action::Write);
     try {
         writeAll(fd, path, bytes);
     } catch (...) {
@@ -102,20 +101,21 @@ void writeLines(const std::string &path, const std::vector<std::string> &lines)
         throw;
     }
     if (::close(fd) != 0)
-        throw FileError::fromErrno(path);
+        throw FileError::fromErrno(path, FileError::Action::Write);
 }
 
-std::vector<std::string> readLines(const std::string &path)
+std::vector<std::string> readLines(const std::string &path, std::size_t bufferSize)
 {
-    LineReader reader(path);
+    LineReader reader(path, bufferSize);
     std::vector<std::string> lines;
     do
-        lines.push_back(reader.readLine());
+        lines.emplace_back(reader.readLineView());
     while (!reader.atEnd());
     return lines;
 }
 
-std::vector<std::string> prepareWorkingFile(const std::string &path, const std::vector<std::string> &inputLines)
+std::vector<std::string> prepareWorkingFile(const std::string &path, const std::vector<std::string> &inputLines,
+                                            std::size_t bufferSize)
 {
     writeLines(path, inputLines);
     std::vector<std::string> lines;
@@ -123,7 +123,7 @@ std::vector<std::string> prepareWorkingFile(const std::string &path, const std::
     for (const std::string &line : inputLines)
         lines.push_back(removePunctuation(line));
     writeLines(path, lines);
-    return readLines(path);
+    return readLines(path, bufferSize);
 }
 
 } // namespace zelvora

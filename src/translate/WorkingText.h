@@ -1,5 +1,7 @@
 #pragma once
 
+#include "dictionary/LineReader.h"
+
 #include <string>
 #include <vector>
 
@@ -18,10 +20,11 @@ std::string removePunctuation(const std::string &line);
 void writeLines(const std::string &path, const std::vector<std::string> &lines);
 
 // Every line of the file; an empty file still gives one empty line. Throws FileError.
-std::vector<std::string> readLines(const std::string &path);
+std::vector<std::string> readLines(const std::string &path, std::size_t bufferSize = DefaultBufferSize);
 
 // Writes the input text to the working file, then writes it again without
 // punctuation, and gives back its lines as the word loop reads them.
-std::vector<std::string> prepareWorkingFile(const std::string &path, const std::vector<std::string> &inputLines);
+std::vector<std::string> prepareWorkingFile(const std::string &path, const std::vector<std::string> &inputLines,
+                                            std::size_t bufferSize = DefaultBufferSize);
 
 } // namespace zelvora

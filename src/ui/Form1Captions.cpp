@@ -95,7 +95,24 @@ constexpr CaptionRow Hints[] = {
     {"Button23", "Inserire stringhe di almeno 3 caratteri.", "Attention: NO short strings!"},
 };
 
+// The messages the window writes: the notes of the status bar ("%1" stands
+// for the term or number they name) and the error box.
+constexpr CaptionRow Messages[] = {
+    {"TermNotFound", "%1: termine non trovato", "%1: term not found"},
+    {"NoTermBegins", "Nessun termine comincia con %1", "No term begins with %1"},
+    {"ShortPrefix", "Scrivere almeno 3 caratteri prima di *", "Write at least 3 characters before *"},
+    {"WriteATerm", "Scrivere un termine", "Write a term"},
+    {"AtLeast", "Scrivere almeno %1 caratteri", "Write at least %1 characters"},
+    {"AtMost", "Scrivere al massimo %1 caratteri", "Write at most %1 characters"},
+    {"NoLetters", "Scrivere almeno una lettera nelle caselle", "Write at least one letter in the boxes"},
+    {"NoResults", "Nessun risultato", "No results"},
+    {"ErrorTitle", "Errore", "Error"},
+    {"CannotRead", "Impossibile leggere il file\n%1\n\n%2", "Cannot read the file\n%1\n\n%2"},
+    {"CannotWrite", "Impossibile scrivere il file\n%1\n\n%2", "Cannot write the file\n%1\n\n%2"},
+};
+
 } // namespace
 
 std::span<const CaptionRow> form1Captions() { return Captions; }
 std::span<const CaptionRow> form1Hints() { return Hints; }
+std::span<const CaptionRow> form1Messages() { return Messages; }

@@ -4,6 +4,8 @@
 #include <QTextBlock>
 #include <QTextCursor>
 
+#include <algorithm>
+
 namespace {
 
 QString linesText(const QStringList &lines)
@@ -55,4 +57,11 @@ void appendPaneLines(QPlainTextEdit *pane, const QStringList &lines)
     cursor.movePosition(QTextCursor::End);
     const bool startsNewLine = endsWithEmptyLine(pane->document());
     cursor.insertText(startsNewLine ? linesText(lines) : QLatin1Char('\n') + linesText(lines));
+}
+
+void showLastLine(QPlainTextEdit *pane)
+{
+    const qsizetype lines = paneLineCount(pane);
+    pane->setTextCursor(QTextCursor(pane->document()->findBlockByNumber(int(std::max<qsizetype>(lines - 1, 0)))));
+    pane->ensureCursorVisible();
 }

@@ -15,3 +15,6 @@ QString lastPaneLine(const QPlainTextEdit *pane);
 // Both write the lines in one batch.
 void setPaneLines(QPlainTextEdit *pane, const QStringList &lines);
 void appendPaneLines(QPlainTextEdit *pane, const QStringList &lines);
+
+// Puts the caret at the start of the pane's last line and scrolls it into view.
+void showLastLine(QPlainTextEdit *pane);

@@ -15,11 +15,18 @@ using Lines = std::vector<std::string>;
 
 namespace {
 
-Lines terms(std::string_view bytes, TermRepeats repeats, Lines start = {})
+// The terms read through a buffer of each size; the same whatever the size.
+Lines terms(std::string_view bytes, TermRepeats repeats, const Lines &start = {})
 {
     const TempFile file(bytes);
-    zelvora::readTerms(file.path(), repeats, start);
-    return start;
+    Lines read = start;
+    zelvora::readTerms(file.path(), repeats, read);
+    for (const std::size_t size : {1, 2, 3, 7}) {
+        Lines small = start;
+        zelvora::readTerms(file.path(), repeats, small, {}, size);
+        EXPECT_EQ(small, read) << "buffer " << size;
+    }
+    return read;
 }
 
 } // namespace
@@ -32,7 +39,8 @@ TEST(Dictionary, CountEntriesReadsTwoLinesAtATime)
     };
     for (const auto &[bytes, entries] : cases) {
         const TempFile file(bytes);
-        EXPECT_EQ(zelvora::countEntries(file.path()), entries) << testing::PrintToString(std::string(bytes));
+        for (const std::size_t size : {std::size_t{1}, std::size_t{3}, zelvora::DefaultBufferSize})
+            EXPECT_EQ(zelvora::countEntries(file.path(), size), entries) << testing::PrintToString(std::string(bytes));
     }
 }
 
@@ -65,7 +73,8 @@ TEST(Catalogue, ReadItalianDictionariesAndCount)
 {
     const std::string S(zelvora::SectionSeparator);
     const TempFile file("a.txt\r\n\r\n" + S + "\r\nb.txt");
-    EXPECT_EQ(zelvora::readCatalogue(file.path()), (Lines{"a.txt", "", S, "b.txt"}));
+    for (const std::size_t size : {std::size_t{2}, zelvora::DefaultBufferSize})
+        EXPECT_EQ(zelvora::readCatalogue(file.path(), size), (Lines{"a.txt", "", S, "b.txt"}));
 
     // The Italian dictionaries are those of sections 1 to 5, then five separators.
     const Lines catalogue = {"i1", S, "i2", "i3", S, S, "i4", S, "i5", S, "x6", S, S, S, "x9", S};

@@ -1,17 +1,18 @@
 #pragma once
 
-// What the equivalence tests share: random draws, the bytes of a random
-// dictionary, the reference's window as the engine's caller left it, and the
-// comparison of the results.
+// What the equivalence tests share: random draws, the buffer sizes to read
+// through, the bytes of a random dictionary, the reference's window as the
+// engine's caller left it, and the comparison of the results.
 
+#include "dictionary/LineReader.h"
 #include "reference/StepByStep.h"
 #include "translate/LookupSession.h"
 
 #include <gtest/gtest.h>
 
+#include <iterator>
 #include <random>
 #include <string>
-#include <tuple>
 #include <vector>
 
 using Rng = std::mt19937;
@@ -21,6 +22,14 @@ inline bool chance(Rng &rng, double p) { return std::bernoulli_distribution(p)(r
 inline std::string pick(Rng &rng, const std::vector<std::string> &from)
 {
     return from[static_cast<std::size_t>(number(rng, 0, static_cast<int>(from.size()) - 1))];
+}
+
+// The engine reads through buffers of these sizes in turn: with the small ones
+// every line end falls on a buffer's end somewhere.
+inline std::size_t bufferSizeFor(int round)
+{
+    constexpr std::size_t sizes[] = {1, 2, 3, 7, 64, zelvora::DefaultBufferSize};
+    return sizes[static_cast<std::size_t>(round) % std::size(sizes)];
 }
 
 // A random dictionary's bytes from its term and definition lines: now and then
@@ -44,16 +53,24 @@ inline std::string dictionaryBytes(Rng &rng, std::vector<std::string> lines, con
     return bytes;
 }
 
+// The text of Label3 for the engine's found flag; empty while no lookup set it.
+inline std::string label3Of(zelvora::FoundFlag found)
+{
+    return found == zelvora::FoundFlag::Yes ? "SI" : found == zelvora::FoundFlag::No ? "NO" : "";
+}
+
 // The window with `earlierLines` lines in the pane and the term box and labels as `before`.
 inline zelvora::reference::Window windowFor(const std::string &dictionary, zelvora::Language language,
                                             const zelvora::LookupState &before, std::size_t earlierLines)
 {
     zelvora::reference::Window window;
     window.currentDictPath = dictionary;
-    window.language = language;
+    window.italian = language == zelvora::Language::Italian;
     window.pane.assign(earlierLines, "prima");
     window.earlierLines = earlierLines;
-    std::tie(window.termBox, window.label1, window.label3) = std::tie(before.termBox, before.label1, before.label3);
+    window.termBox = before.termBox;
+    window.label1 = before.label1;
+    window.label3 = label3Of(before.found);
     return window;
 }
 
@@ -73,7 +90,7 @@ inline void expectSameState(const zelvora::LookupState &engine, const zelvora::r
 {
     EXPECT_EQ(engine.termBox, window.termBox);
     EXPECT_EQ(engine.label1, window.label1);
-    EXPECT_EQ(engine.label3, window.label3);
+    EXPECT_EQ(label3Of(engine.found), window.label3);
 }
 
 // Equal line lists; when they differ, the sizes and the first difference.

@@ -28,7 +28,7 @@ namespace {
 const std::string Alphabet = "ABCDEFGHIJKLMNOPQRSTUVWXYZ";
 const std::string Dictionary = crlf({"TITOLO", "intestazione", "LA", "the", "CASA", "house", "BELLA", "beautiful",
                                      Alphabet, "whole", Alphabet.substr(0, 25), "cut"});
-const zelvora::LookupState Before{"", "prima", "??"};
+const zelvora::LookupState Before{"", "prima"};
 
 // The operation over the text, through a working file, with the dictionary at `path`.
 zelvora::TextRun run(TextOperation operation, const Lines &text, const std::string &path)
@@ -104,16 +104,48 @@ TEST(Translation, FileErrorsNameTheFile)
     // Too short a prefix is looked up in no file.
     EXPECT_EQ(failingPath([&] { lookUp("AB*"); }), "");
     EXPECT_EQ(failingPath([&] { run(TextOperation::Translate, {"x* ab*"}, missing); }), "");
-    // The working file in a missing folder, or a folder.
-    for (const std::string &path : {missing, std::filesystem::temp_directory_path().string()})
-        EXPECT_EQ(failingPath([&] { zelvora::prepareWorkingFile(path, {"uno"}); }), path);
+    // The working file in a missing folder, or a folder, cannot be written.
+    for (const std::string &path : {missing, std::filesystem::temp_directory_path().string()}) {
+        try {
+            zelvora::prepareWorkingFile(path, {"uno"});
+            ADD_FAILURE() << "no FileError for " << path;
+        } catch (const zelvora::FileError &error) {
+            EXPECT_EQ(error.path(), path);
+            EXPECT_EQ(error.action(), zelvora::FileError::Action::Write);
+        }
+    }
     // A search keeps what it found before.
     const TempFile first(Dictionary);
-    zelvora::SearchRun search{{}, {"casa", "", ""}, 0};
+    zelvora::SearchRun search{{}, {"casa", ""}, 0};
     EXPECT_EQ(failingPath([&] {
         zelvora::searchWholeWord({{"primo.txt", first.path()}, {"b.txt", missing}}, Language::Italian, search);
     }), missing);
     EXPECT_EQ(search.lines, (Lines{"----- primo.txt -----", "CASA = house"}));
+}
+
+// Entries that repeat a term each show their meaning in a listing: the n-th
+// match of a term writes the n-th entry's definition, the first entry's when
+// there are fewer, nothing for an empty one; a lookup of the term alone shows
+// the first entry.
+TEST(RepeatedTerms, ListingsShowEveryMeaning)
+{
+    const TempFile file(crlf({"CASO TITOLO", "intestazione", "CASO", "accidence", "CASO", "case", "CASSA", "",
+                              "CASOLARE", "farmhouse", "CASo", "variant"}));
+    const Lines listing = {"CASO = accidence", "CASO = case", "CASOLARE = farmhouse", "CASO = accidence"};
+    EXPECT_EQ(zelvora::lookUpTerm(file.path(), "cas*", Language::Italian, 0, Before).pane.appended(), listing);
+    EXPECT_EQ(zelvora::lookUpTerm(file.path(), "caso", Language::Italian, 0, Before).pane.appended(),
+              Lines{"CASO = accidence"});
+    EXPECT_EQ(linesOf(TextOperation::Translate, {"cas* caso"}, crlf({"T", "t", "CASO", "uno", "CASO", "due"})),
+              (Lines{"cas* caso", "CASO = uno", "CASO = due", "CASO = uno"}));
+
+    zelvora::SearchRun inTermList{{}, Before, 0};
+    const Lines termList = {"CASO TITOLO", "CASO", "CASO", "CASSA", "CASOLARE", "CASo"};
+    zelvora::searchSubstringInTermList(file.path(), termList, "cas", Language::Italian, inTermList);
+    EXPECT_EQ(inTermList.lines, listing); // the header's term is never found
+    zelvora::SearchRun inList{{}, Before, 0};
+    zelvora::searchSubstringInList({{"d.txt", file.path()}}, "cas", Language::Italian, inList);
+    EXPECT_EQ(inList.lines.front(), "----- d.txt -----");
+    EXPECT_EQ(Lines(inList.lines.begin() + 1, inList.lines.end()), listing);
 }
 
 TEST(Search, AnagramsHaveTheSameLettersAsOften)

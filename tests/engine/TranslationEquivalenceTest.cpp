@@ -25,7 +25,7 @@ const std::vector<std::string> Words = {
     "A", "B", "AB", "ABC", "ABCD", "ABCE", "ABCDE", "ABC D", "CASA", "LA", "\xC0", "\xC8RA", "CITT\xC0", "UNO\tDUE",
     "", "ABCDEFGHIJKLMNOPQRSTUVWXY", "ABCDEFGHIJKLMNOPQRSTUVWXYZA", "*", "A*", "AB*", "ABC*", "ABCD*", "ABCDEF*",
 };
-const LookupState Before{"vecchio", "definizione di prima", "??"};
+const LookupState Before{"vecchio", "definizione di prima"};
 
 std::string randomDictionary(Rng &rng)
 {
@@ -64,11 +64,12 @@ std::vector<std::string> randomText(Rng &rng)
 }
 
 void compareTermLookup(const std::string &dictionary, const std::string &typed, Language language,
-                       std::size_t earlierLines)
+                       std::size_t earlierLines, std::size_t bufferSize)
 {
     SCOPED_TRACE("typed " + testing::PrintToString(typed) + ", " + std::to_string(earlierLines) + " earlier lines");
-    const zelvora::TermLookup engine = zelvora::lookUpTerm(dictionary, typed, language, earlierLines, Before);
-    reference::Window window = windowFor(dictionary, language, {typed, Before.label1, Before.label3}, earlierLines);
+    const zelvora::TermLookup engine =
+        zelvora::lookUpTerm(dictionary, typed, language, earlierLines, Before, bufferSize);
+    reference::Window window = windowFor(dictionary, language, {typed, Before.label1, Before.found}, earlierLines);
     reference::Button1Click(window);
     expectSameLines(engine.pane.appended(), reference::newLines(window));
     EXPECT_EQ(engine.pane.emptied(), window.paneCleared);
@@ -76,10 +77,12 @@ void compareTermLookup(const std::string &dictionary, const std::string &typed, 
 }
 
 void compareTextOperation(TextOperation operation, const std::string &dictionary, const std::string &workingFile,
-                          const std::vector<std::string> &workingLines, Language language)
+                          const std::vector<std::string> &workingLines, Language language,
+                          std::size_t bufferSize = zelvora::DefaultBufferSize)
 {
     SCOPED_TRACE("operation " + std::to_string(static_cast<int>(operation)));
-    const zelvora::TextRun engine = zelvora::runTextOperation(operation, dictionary, workingLines, language, Before);
+    const zelvora::TextRun engine =
+        zelvora::runTextOperation(operation, dictionary, workingLines, language, Before, bufferSize);
     reference::Window window = windowFor(dictionary, language, Before, 0);
     const auto click = operation == TextOperation::Translate            ? reference::Button8Click
                        : operation == TextOperation::DictionaryFromText ? reference::Button18Click
@@ -100,7 +103,9 @@ TEST(TranslationEquivalence, RandomDictionariesMatchTheSteps)
     for (int round = 0; round < 300; ++round) {
         const std::string bytes = randomDictionary(rng);
         const std::vector<std::string> text = randomText(rng);
-        SCOPED_TRACE("dictionary " + testing::PrintToString(bytes) + "\ntext " + testing::PrintToString(text));
+        const std::size_t bufferSize = bufferSizeFor(round);
+        SCOPED_TRACE("dictionary " + testing::PrintToString(bytes) + "\ntext " + testing::PrintToString(text)
+                     + "\nbuffer " + std::to_string(bufferSize));
         const TempFile dictionary(bytes);
         const Language language = round % 2 ? Language::English : Language::Italian;
         std::vector<std::string> typed = {bytes.substr(0, bytes.find('\r'))}; // the header's term
@@ -108,20 +113,20 @@ TEST(TranslationEquivalence, RandomDictionariesMatchTheSteps)
             typed.push_back(someCase(rng, pick(rng, Words)));
         for (std::size_t i = 0; i < typed.size(); ++i)
             compareTermLookup(dictionary.path(), typed[i], i % 2 ? Language::English : Language::Italian,
-                              static_cast<std::size_t>(number(rng, 0, 2)));
+                              static_cast<std::size_t>(number(rng, 0, 2)), bufferSize);
         // Now and then right at the pane's limit, so that the appends cross it.
         if (round % 10 == 0)
             compareTermLookup(dictionary.path(), round % 20 ? "abc*" : typed[0], language,
-                              300000 - static_cast<std::size_t>(number(rng, 0, 3)));
+                              300000 - static_cast<std::size_t>(number(rng, 0, 3)), bufferSize);
 
         const TempFile working("");
-        const std::vector<std::string> workingLines = zelvora::prepareWorkingFile(working.path(), text);
+        const std::vector<std::string> workingLines = zelvora::prepareWorkingFile(working.path(), text, bufferSize);
         std::vector<std::string> expected(std::max<std::size_t>(text.size(), 1)); // an empty file gives one line
         std::transform(text.begin(), text.end(), expected.begin(), reference::removePunctuation);
         ASSERT_EQ(workingLines, expected);
         for (const TextOperation operation :
              {TextOperation::Translate, TextOperation::DictionaryFromText, TextOperation::WordList})
-            compareTextOperation(operation, dictionary.path(), working.path(), workingLines, language);
+            compareTextOperation(operation, dictionary.path(), working.path(), workingLines, language, bufferSize);
     }
 }
 

@@ -86,6 +86,9 @@ private slots:
             QCOMPARE(selector()->count(), listed);
             QCOMPARE(termBox()->count(), 0);
             showWindow();
+            // A lookup tries the default dictionary, catalogue or not, and names it.
+            const QString lookup = messageBoxShownBy([&] { typeAndClick("casa", "Button1"); });
+            QVERIFY2(lookup.contains(path("dizionari/italiano_inglese.txt")), qPrintable(lookup));
         }
     }
 

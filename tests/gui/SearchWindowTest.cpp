@@ -97,17 +97,54 @@ private slots:
         QCOMPARE(currentDictionary(), current);
     }
 
-    void substringSearchesNeedTheirMinimumLength()
+    void searchesIgnoreTextsOfTheWrongLengthAndSaySo()
     {
         QVERIFY(control("Button23")->toolTip().contains("almeno 3 caratteri"));
         QVERIFY(control("Button25")->toolTip().contains("almeno 4 caratteri"));
         control<QPlainTextEdit>("RxRichEdit2")->setPlainText(QStringLiteral("prima\n"));
-        typeAndClick("as", "Button23");
-        QCOMPARE(typeAndClick("cas", "Button25"), QStringList({"prima"}));
+        // Lengths count the dictionaries' characters: an emoji is one, though two UTF-16 units.
+        const QList<std::tuple<QString, const char *, QString>> ignored = {
+            {"as", "Button23", "Scrivere almeno 3 caratteri"},   {"ca😀", "Button25", "Scrivere almeno 4 caratteri"},
+            {"r", "Button7", "Scrivere almeno 2 caratteri"},      {"a😀", "Button23", "Scrivere almeno 3 caratteri"},
+            {QString(51, 'a'), "Button2", "Scrivere al massimo 50 caratteri"},
+        };
+        for (const auto &[typed, button, note] : ignored) {
+            QCOMPARE(typeAndClick(typed, button), QStringList({"prima"}));
+            QCOMPARE(text("StatusNote"), note);
+        }
+        click("Button31");
+        click("Panel49");
+        QCOMPARE(results(), QStringList({"prima"}));
+        QCOMPARE(text("StatusNote"), QStringLiteral("Scrivere almeno una lettera nelle caselle"));
         // Long enough, and upper-cased, accented letters too.
         QCOMPARE(typeAndClick("ittà", "Button23"), QStringList({"CITTÀ = city"}));
         QCOMPARE(termBox()->currentText(), QStringLiteral("ITTÀ"));
         QCOMPARE(form()->windowTitle(), QStringLiteral("Zelvora 1.15")); // its progress note is gone
+        QCOMPARE(typeAndClick("xyz", "Button23"), QStringList());
+        QCOMPARE(text("StatusNote"), QStringLiteral("Nessun risultato"));
+    }
+
+    void substringSearchShowsEachDictionaryInTheTitle()
+    {
+        QStringList titles;
+        connect(form(), &QWidget::windowTitleChanged, this, [&](const QString &title) { titles += title; });
+        QCOMPARE(typeAndClick("cass", "Button25"),
+                 QStringList({ItalianHeader, "CASSA = crate", EnglishHeader, "CASSAVA = cassava"}));
+        QStringList expected;
+        for (const char *name : {"italiano_inglese.txt", "italiano_francese.txt", "doppi.txt", "solo_intestazione.txt",
+                                 "inglese_italiano.txt", "english.txt"})
+            expected += path(QStringLiteral("dizionari/") + name);
+        QCOMPARE(titles, expected + QStringList({"Zelvora 1.15"}));
+    }
+
+    void wholeWordSearchForARejectedTermLeavesNoHeader()
+    {
+        typeAndClick("casa", "Button1");
+        QCOMPARE(typeAndClick("ab*", "Button6"), QStringList());
+        QCOMPARE(termBox()->currentText(), QStringLiteral("INSERIRE ALMENO 3 CARATTERI INIZIALI"));
+        QCOMPARE(text("StatusNote"), QStringLiteral("Scrivere almeno 3 caratteri prima di *"));
+        QCOMPARE(typeAndClick("casax", "Button13"), QStringList());
+        QCOMPARE(text("StatusNote"), QStringLiteral("CASAX: termine non trovato"));
     }
 
     void lettersPanelSearchesByPosition()

@@ -1,19 +1,16 @@
 #include "reference/SearchStepByStep.h"
 
-#include "dictionary/LineReader.h"
-#include "dictionary/TextHelpers.h"
-#include "dictionary/UpperCase.h"
+#include "reference/PlainText.h"
 
 #include <algorithm>
 #include <functional>
+#include <map>
 
 namespace zelvora::reference {
 
 namespace {
 
 const std::string Separator(24, '_');
-// Small, so that opening a small dictionary many times stays cheap.
-constexpr std::size_t ReadBuffer = 4096;
 constexpr std::size_t WordGameCap = 5000;
 constexpr std::size_t LettersCap = 10000;
 constexpr std::size_t TermListCap = 32500;
@@ -38,15 +35,16 @@ std::size_t pos(const std::string &part, const std::string &text)
 // The per-dictionary step of the substring search over all dictionaries.
 void Button24Click(Window &w, const std::string &fileName, const std::vector<std::string> &termList)
 {
-    const std::string text = toUpperFull(w.termBox); // 1
+    const std::string text = upperFull(w.termBox); // 1
     std::size_t hits = 0;
+    std::map<std::string, std::size_t> occurrences; // of each term looked up so far
     for (const std::string &item : termList) { // 2
         if (!occursIn(item, text))
             continue;
         if (++hits == 1)
             w.pane.push_back(header(fileName));
         w.termBox = item;
-        Button1Click(w);
+        Button1Click(w, ++occurrences[upperFull(item)]);
     }
     w.termBox = text; // 3
 }
@@ -57,7 +55,7 @@ bool qualifies(const std::string &candidate, const std::array<std::string, Slots
     std::string c = candidate; // 1
     for (const std::string &s : slots) { // 2
         if (!s.empty() && occursIn(c, s))
-            c = ReplaceFirst(c, s, "0");
+            c = replaceFirst(c, s, "0");
         else
             c = "0" + c;
     }
@@ -73,7 +71,7 @@ std::string characterAt(const std::string &s, std::size_t k) { return k <= s.siz
 // candidates that `keeps` accepts to the pane, until the end of the file or the cap.
 void walkCandidates(Window &w, const std::function<bool(const std::string &)> &keeps)
 {
-    LineReader file(w.currentDictPath, ReadBuffer);
+    PlainFile file(w.currentDictPath);
     file.readLine();
     for (;;) {
         ++w.progressPosition;
@@ -97,12 +95,16 @@ void Button6Click(Window &w, const std::vector<ListEntry> &list)
     const std::string savedDictPath = w.currentDictPath; // 2
     w.progressPosition = 0; // 3
     w.progressMaximum = list.size(); // 4
+    const std::string typed = w.termBox; // every dictionary is searched for it
     for (const ListEntry &entry : list) { // 5
         w.currentDictPath = entry.path;
         if (entry.name != Separator) {
             w.pane.push_back(header(entry.name));
+            const std::size_t withHeader = w.pane.size();
+            w.paneCleared = false;
+            w.termBox = typed;
             Button1Click(w);
-            if (w.label3 == "NO" && !w.pane.empty())
+            if (!w.paneCleared && w.pane.size() == withHeader) // the lookup appended nothing
                 w.pane.pop_back();
         }
         ++w.progressPosition;
@@ -115,11 +117,12 @@ void Button23Click(Window &w, const std::vector<std::string> &termList)
     w.progressPosition = 0; // 2
     w.progressMaximum = termList.size();
     clearPane(w); // 4
-    const std::string text = toUpperFull(w.termBox);
+    const std::string text = upperFull(w.termBox);
+    std::map<std::string, std::size_t> occurrences; // of each term looked up so far
     for (const std::string &item : termList) { // 6
         if (occursIn(item, text)) {
             w.termBox = item;
-            Button1Click(w);
+            Button1Click(w, ++occurrences[upperFull(item)]);
         }
         ++w.progressPosition;
     }
@@ -136,7 +139,7 @@ void Button25Click(Window &w, const std::vector<ListEntry> &list)
         if (entry.name != Separator) {
             std::vector<std::string> termList;
             {
-                LineReader file(w.currentDictPath, ReadBuffer);
+                PlainFile file(w.currentDictPath);
                 do {
                     std::string term = file.readLine();
                     file.readLine();
@@ -160,7 +163,7 @@ void Button2Click(Window &w)
     if (w.termBox.size() < 2 || w.termBox.size() > Slots) // 2
         return;
     clearPane(w); // 3
-    w.termBox = toUpperAscii(w.termBox); // 4
+    w.termBox = upperAscii(w.termBox); // 4
     const std::size_t n = w.termBox.size();
     std::array<std::string, Slots> slots;
     for (std::size_t k = 1; k <= n; ++k)
@@ -171,7 +174,7 @@ void Button2Click(Window &w)
 void Button7Click(Window &w)
 {
     w.progressPosition = 0; // 1
-    w.termBox = toUpperAscii(w.termBox); // 2
+    w.termBox = upperAscii(w.termBox); // 2
     if (w.termBox.size() < 2) // 4
         return;
     const std::string ending = w.termBox;
@@ -185,16 +188,16 @@ void Button7Click(Window &w)
 void Button35Click(Window &w)
 {
     w.progressPosition = 0; // 1
-    w.termBox = toUpperAscii(w.termBox);
+    w.termBox = upperAscii(w.termBox);
     clearPane(w); // 2
-    walkCandidates(w, [](const std::string &word) { return IsPalindrome(word); }); // 3
+    walkCandidates(w, [](const std::string &word) { return isPalindrome(word); }); // 3
 }
 
 void Panel49Click(Window &w, const std::array<std::string, 14> &boxes)
 {
     std::size_t entries = 0; // 1
     {
-        LineReader file(w.currentDictPath, ReadBuffer);
+        PlainFile file(w.currentDictPath);
         do {
             file.readLine();
             file.readLine();
@@ -203,7 +206,7 @@ void Panel49Click(Window &w, const std::array<std::string, 14> &boxes)
     }
     if (std::all_of(boxes.begin(), boxes.end(), [](const std::string &box) { return box.empty(); })) // 2
         return;
-    LineReader file(w.currentDictPath, ReadBuffer); // 3
+    PlainFile file(w.currentDictPath); // 3
     clearPane(w);
     w.pane.push_back("[PAROLE TROVATE]");
     w.progressPosition = 0; // 4

@@ -1,7 +1,6 @@
 #pragma once
 
 #include "reference/StepByStep.h"
-#include "search/DictionarySearches.h"
 
 #include <array>
 #include <string>
@@ -17,13 +16,18 @@
 namespace zelvora::reference {
 
 // An entry of a dictionary list: its text as the list holds it and the file it names.
-using ListEntry = ListedDictionary;
+struct ListEntry {
+    std::string name;
+    std::string path;
+};
 
-// Whole-word search over a list; separator entries are passed over (they still
-// advance the progress bar).
+// Whole-word search over a list for the term box's term; separator entries are
+// passed over (they still advance the progress bar). A dictionary's header
+// stays only when its own lookup appended a line.
 void Button6Click(Window &window, const std::vector<ListEntry> &list);
 
-// Substring search over the given term list of the current dictionary.
+// Substring search over the given term list of the current dictionary: the
+// matches are a listing, the n-th match of a term showing its n-th entry.
 void Button23Click(Window &window, const std::vector<std::string> &termList);
 
 // Substring search over every dictionary of the list, skipping separators.

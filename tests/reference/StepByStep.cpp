@@ -1,18 +1,15 @@
 #include "reference/StepByStep.h"
 
-#include "dictionary/LineReader.h"
-#include "dictionary/TextHelpers.h"
-#include "dictionary/UpperCase.h"
+#include "reference/PlainText.h"
 
 #include <algorithm>
 #include <array>
+#include <map>
 
 namespace zelvora::reference {
 
 namespace {
 
-// Small, so that opening the dictionary once per word stays cheap.
-constexpr std::size_t ReadBuffer = 4096;
 constexpr std::size_t PaneLimit = 300000;
 constexpr std::size_t LastWordLength = 25;
 const std::string NotFound = "Termine non trovato!";
@@ -53,9 +50,9 @@ void applyPaneLimit(Window &w)
 // Looks through every line of the pane, comparing after upper-casing both.
 bool paneHoldsIgnoringCase(const Window &w, const std::string &line)
 {
-    const std::string wanted = toUpperFull(line);
+    const std::string wanted = upperFull(line);
     for (const std::string &held : w.pane)
-        if (toUpperFull(held) == wanted)
+        if (upperFull(held) == wanted)
             return true;
     return false;
 }
@@ -66,24 +63,34 @@ void appendOnce(Window &w, const std::string &line)
         w.pane.push_back(line);
 }
 
-// Steps 2.1 to 2.6 of the term lookup for `term`.
-void exactLookup(Window &w, const std::string &term, Finding finding)
+// Steps 2.1 to 2.3 of the term lookup: D, the definition of the
+// occurrence-th entry whose term line is `term`, read from line 1 on; the
+// first such entry's when the file holds fewer; empty when it holds none.
+std::string definitionLine(const std::string &path, const std::string &term, std::size_t occurrence)
 {
-    LineReader file(w.currentDictPath, ReadBuffer);
+    PlainFile file(path);
     file.readLine(); // 2.1: line 1 is never compared
-    std::string t;
-    do { // 2.2
-        file.readLine();
-        t = file.readLine();
+    std::size_t seen = 0;
+    for (;;) { // 2.2
+        file.readLine();                     // a definition, at first the header pair's
+        const bool termLine = !file.atEnd(); // past the end, reading gives no term line
+        const std::string t = file.readLine();
+        if (termLine && t == term && ++seen == occurrence)
+            return file.readLine(); // 2.3: empty past the end
         if (file.atEnd())
-            t = term;
-    } while (t != term);
-    std::string d = file.readLine(); // 2.3
-    if (d.empty()) {                 // 2.4
+            return seen > 0 ? definitionLine(path, term, 1) : std::string();
+    }
+}
+
+// Steps 2.1 to 2.6 of the term lookup for `term`.
+void exactLookup(Window &w, const std::string &term, Finding finding, std::size_t occurrence)
+{
+    std::string d = definitionLine(w.currentDictPath, term, occurrence);
+    if (d.empty()) { // 2.4
         d = NotFound;
         w.label3 = "NO";
     }
-    w.label1 = d; // 2.5, and the file closes on return
+    w.label1 = d; // 2.5
 
     const bool found = d != NotFound; // 2.6 and its variants
     const bool reportMissing = !term.empty()
@@ -118,19 +125,18 @@ void exactLookup(Window &w, const std::string &term, Finding finding)
 }
 
 // Steps 1 to 4 of the term lookup on the term box text.
-void termLookup(Window &w, Finding finding)
+void termLookup(Window &w, Finding finding, std::size_t occurrence = 1)
 {
-    w.termBox = toUpperFull(w.termBox); // 1
+    w.termBox = upperFull(w.termBox); // 1
     w.term = w.termBox;
     w.typedTerm = w.termBox;
     const bool star = !w.term.empty() && w.term.back() == '*';
     if (!star) // 2
-        exactLookup(w, w.term, finding);
+        exactLookup(w, w.term, finding, occurrence);
     if (star && w.term.size() > 3) // 3
         Button14Click(w);
     if (star && w.term.size() <= 3) // 4
-        w.termBox = w.language == Language::Italian ? "INSERIRE ALMENO 3 CARATTERI INIZIALI"
-                                                    : "AT LEAST 3 INITIAL CHARACTERS";
+        w.termBox = w.italian ? "INSERIRE ALMENO 3 CARATTERI INIZIALI" : "AT LEAST 3 INITIAL CHARACTERS";
 }
 
 // Steps 2 and 4 to 7 of the whole-text translation; `step` is what a word
@@ -143,15 +149,15 @@ void wordLoop(Window &w, const std::string &workingFile, bool appendTextLines, s
 
     std::string text; // 4: the whole preprocessed text, CR LF after each line
     {
-        LineReader file(workingFile, ReadBuffer);
+        PlainFile file(workingFile);
         do
             text += file.readLine() + "\r\n";
         while (!file.atEnd());
     }
-    w.progressMaximum = CountWords(text);
+    w.progressMaximum = countWords(text);
 
-    LineReader file(workingFile, ReadBuffer); // 5
-    do {                                      // 6
+    PlainFile file(workingFile); // 5
+    do {                         // 6
         std::string l = file.readLine();
         if (appendTextLines)
             w.pane.push_back(l);
@@ -174,22 +180,23 @@ std::vector<std::string> newLines(const Window &w)
     return {w.pane.begin() + static_cast<std::ptrdiff_t>(w.earlierLines), w.pane.end()};
 }
 
-void Button1Click(Window &w) { termLookup(w, Finding::Term); }
+void Button1Click(Window &w, std::size_t occurrence) { termLookup(w, Finding::Term, occurrence); }
 
 void Button14Click(Window &w)
 {
     const std::size_t n = w.term.size() - 1; // 1
     const std::string p = w.term.substr(0, n);
-    LineReader file(w.currentDictPath, ReadBuffer); // 2
+    PlainFile file(w.currentDictPath); // 2
     file.readLine();
     bool matched = false;
+    std::map<std::string, std::size_t> occurrences; // of each matched term so far
     do { // 3
         file.readLine();
         const std::string t = file.readLine();
         if (t.size() >= n && t.substr(0, n) == p) {
-            w.termBox = toUpperFull(t);
+            w.termBox = upperFull(t);
             w.matchedTerm = w.termBox;
-            Button15Click(w);
+            Button15Click(w, ++occurrences[w.matchedTerm]);
             w.label3 = "SI";
             matched = true;
         }
@@ -199,7 +206,7 @@ void Button14Click(Window &w)
     w.termBox = w.typedTerm; // 4
 }
 
-void Button15Click(Window &w) { exactLookup(w, w.matchedTerm, Finding::Term); }
+void Button15Click(Window &w, std::size_t occurrence) { exactLookup(w, w.matchedTerm, Finding::Term, occurrence); }
 void Button22Click(Window &w) { termLookup(w, Finding::Translation); }
 void Button20Click(Window &w) { termLookup(w, Finding::Dictionary); }
 void Button21Click(Window &w) { termLookup(w, Finding::WordList); }
