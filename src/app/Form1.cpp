@@ -8,6 +8,7 @@
 #include "dictionary/Dictionary.h"
 #include "dictionary/FileError.h"
 #include "ui/Captions.h"
+#include "ui/FileErrorBox.h"
 #include "ui/Form1Captions.h"
 #include "ui/MenuShortcutsFirst.h"
 #include "ui/PaneLines.h"
@@ -21,7 +22,6 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenuBar>
-#include <QMessageBox>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QStringListModel>
@@ -38,8 +38,7 @@ Form1::Form1(const QString &appFolder, QWidget *parent) : QMainWindow(parent), A
     layOutControls();
     createMenus();
     createContextMenus();
-    applyCaptions(this, form1Captions(), Language::Italian);
-    applyHints(this, form1Hints(), Language::Italian);
+    applyCaptionTable(this, form1CaptionTable(), Language::Italian);
     letShortcutsReachTheMenu();
     FormCreate();
 }
@@ -184,10 +183,7 @@ void Form1::writeCursorLabels()
 
 void Form1::showFileError(const zelvora::FileError &error)
 {
-    const bool writing = error.action() == zelvora::FileError::Action::Write;
-    const QString text = captionOf(form1Messages(), writing ? "CannotWrite" : "CannotRead", language());
-    QMessageBox::critical(this, captionOf(form1Messages(), "ErrorTitle", language()),
-                          text.arg(fromLocalPath(error.path()), QString::fromLocal8Bit(error.reason().c_str())));
+    ::showFileError(this, error, language());
 }
 
 void Form1::Button4Click()

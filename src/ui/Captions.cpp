@@ -2,9 +2,14 @@
 
 #include <QAbstractButton>
 #include <QAction>
+#include <QComboBox>
 #include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
 #include <QMenu>
+#include <QPlainTextEdit>
 #include <QTabWidget>
+#include <QTextEdit>
 
 namespace {
 
@@ -15,7 +20,14 @@ QString textOf(const CaptionRow &row, Language language)
 
 bool isWindowKey(const QWidget *window, const char *key)
 {
-    return QByteArray("T") + window->metaObject()->className() == key;
+    return QStringLiteral("T") + window->objectName() == QLatin1String(key);
+}
+
+// The controls a key names: "Name" or "Name.Property".
+QList<QObject *> controlsOf(QWidget *window, const char *key)
+{
+    const QString name = QString::fromLatin1(key).section(QLatin1Char('.'), 0, 0);
+    return window->findChildren<QObject *>(name);
 }
 
 void setCaption(QObject *object, const QString &text)
@@ -40,19 +52,71 @@ void setCaption(QObject *object, const QString &text)
     }
 }
 
+void setHint(QObject *object, const QString &text)
+{
+    if (auto *widget = qobject_cast<QWidget *>(object))
+        widget->setToolTip(text);
+}
+
+// Renames the items in place, so the chosen item and the ticks stay.
+void setList(QObject *object, const QStringList &items)
+{
+    if (auto *combo = qobject_cast<QComboBox *>(object)) {
+        for (int i = 0; i < items.size(); ++i)
+            i < combo->count() ? combo->setItemText(i, items[i]) : combo->addItem(items[i]);
+    } else if (auto *list = qobject_cast<QListWidget *>(object)) {
+        for (int i = 0; i < items.size(); ++i)
+            i < list->count() ? list->item(i)->setText(items[i]) : list->addItem(items[i]);
+    } else if (auto *plain = qobject_cast<QPlainTextEdit *>(object)) {
+        plain->setPlainText(items.join(QLatin1Char('\n')));
+    } else if (auto *rich = qobject_cast<QTextEdit *>(object)) {
+        rich->setPlainText(items.join(QLatin1Char('\n')));
+    }
+}
+
+void setOtherString(QObject *object, const QString &text)
+{
+    if (auto *line = qobject_cast<QLineEdit *>(object))
+        line->setText(text);
+    else if (auto *plain = qobject_cast<QPlainTextEdit *>(object))
+        plain->setPlainText(text);
+}
+
+template <typename Setter>
+void applyRows(QWidget *window, std::span<const CaptionRow> rows, Language language, Setter &&set)
+{
+    for (const CaptionRow &row : rows) {
+        const QString text = textOf(row, language);
+        if (text.isEmpty())
+            continue;
+        for (QObject *object : controlsOf(window, row.key))
+            set(object, text);
+    }
+}
+
 } // namespace
 
 void applyCaptions(QWidget *window, std::span<const CaptionRow> rows, Language language)
 {
     for (const CaptionRow &row : rows) {
         const QString text = textOf(row, language);
-        if (isWindowKey(window, row.key)) {
-            window->setWindowTitle(text);
+        if (text.isEmpty())
             continue;
-        }
-        for (QObject *object : window->findChildren<QObject *>(QString::fromLatin1(row.key)))
-            setCaption(object, text);
+        if (isWindowKey(window, row.key))
+            window->setWindowTitle(text);
+        else
+            for (QObject *object : controlsOf(window, row.key))
+                setCaption(object, text);
     }
+}
+
+void applyCaptionTable(QWidget *window, const CaptionTable &table, Language language)
+{
+    applyCaptions(window, table.captions, language);
+    applyRows(window, table.hints, language, setHint);
+    applyRows(window, table.lists, language,
+              [](QObject *object, const QString &text) { setList(object, text.split(QLatin1Char('\n'))); });
+    applyRows(window, table.otherStrings, language, setOtherString);
 }
 
 QString captionOf(std::span<const CaptionRow> rows, const char *key, Language language)
@@ -63,9 +127,8 @@ QString captionOf(std::span<const CaptionRow> rows, const char *key, Language la
     return {};
 }
 
-void applyHints(QWidget *window, std::span<const CaptionRow> rows, Language language)
+QStringList listOf(std::span<const CaptionRow> rows, const char *key, Language language)
 {
-    for (const CaptionRow &row : rows)
-        for (QWidget *widget : window->findChildren<QWidget *>(QString::fromLatin1(row.key)))
-            widget->setToolTip(textOf(row, language));
+    const QString text = captionOf(rows, key, language);
+    return text.isEmpty() ? QStringList() : text.split(QLatin1Char('\n'));
 }

@@ -114,5 +114,9 @@ constexpr CaptionRow Messages[] = {
 } // namespace
 
 std::span<const CaptionRow> form1Captions() { return Captions; }
-std::span<const CaptionRow> form1Hints() { return Hints; }
+const CaptionTable &form1CaptionTable()
+{
+    static const CaptionTable table{Captions, Hints, {}, {}};
+    return table;
+}
 std::span<const CaptionRow> form1Messages() { return Messages; }

@@ -6,6 +6,6 @@
 
 // The texts of the main window in Italian and English.
 std::span<const CaptionRow> form1Captions();
-std::span<const CaptionRow> form1Hints();
+const CaptionTable &form1CaptionTable();
 // The messages it writes, by a key of their own.
 std::span<const CaptionRow> form1Messages();
