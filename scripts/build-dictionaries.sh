@@ -24,9 +24,10 @@ root=$(cd "$(dirname "$0")/.." && pwd)
 script="$root/scripts/build-dictionaries.sh"
 
 # The dictionaries: section|file|title|source and licence|inputs (dictd names,
-# or th_LL_CC_v2 for a LibreOffice thesaurus; an option before an input tells
-# how it is read: --inverse, --glosses, --thesaurus, --via-*). The packages are
-# dict-NAME for each dictd input NAME (dict-freedict-ita-eng for
+# th_LL_CC_v2 for a LibreOffice thesaurus, or NAME.txt for a supplement of our
+# own in tools/import/supplement/; an option before an input tells how it is
+# read: --inverse, --glosses, --thesaurus, --supplement, --via-*). The packages
+# are dict-NAME for each dictd input NAME (dict-freedict-ita-eng for
 # freedict-ita-eng) and mythes-LL for a thesaurus.
 built_here="built on this computer from the Debian package"
 
@@ -53,7 +54,7 @@ done
 through="translations through Finnish, Polish, Greek, Bulgarian, Japanese, Norwegian, Indonesian, Spanish, Portuguese, Swedish, French and Dutch (FreeDict+WikDict, Wiktionary data, CC BY-SA 3.0; FreeDict, GNU GPL 2 or later) where two or more agree"
 
 dictionaries=(
-  "1|italiano_inglese.txt|ITALIANO-INGLESE (FREEDICT)|FreeDict ita-eng and the inverse of eng-ita (Ergane data), GNU GPL 2 or later; $through; $built_here dict-freedict-ita-eng, dict-freedict-eng-ita and those of the other languages|freedict-ita-eng --inverse freedict-eng-ita$via_ita_eng"
+  "1|italiano_inglese.txt|ITALIANO-INGLESE (FREEDICT)|FreeDict ita-eng and the inverse of eng-ita (Ergane data), GNU GPL 2 or later; $through; the commonest function words glossed first by Zelvora's own supplement (tools/import/supplement); $built_here dict-freedict-ita-eng, dict-freedict-eng-ita and those of the other languages|freedict-ita-eng --inverse freedict-eng-ita$via_ita_eng --supplement italiano_inglese.txt"
   "2|definizioni_italiane.txt|DEFINIZIONI ITALIANE (WIKTIONARY)|Italian glosses of the FreeDict+WikDict ita-spa, ita-por, ita-swe, ita-nor, ita-fin and ita-ind dictionaries (Wiktionary data), CC BY-SA 3.0; $built_here dict-freedict-ita-*|--glosses freedict-ita-spa --glosses freedict-ita-por --glosses freedict-ita-swe --glosses freedict-ita-nor --glosses freedict-ita-fin --glosses freedict-ita-ind"
   "3|sinonimi_italiani.txt|SINONIMI ITALIANI (THESAURUS ITALIANO)|Thesaurus italiano 2.07, Daniela Volta, Giovanni Zuliani, Davide Prina, GNU GPL 3 or later; $built_here mythes-it|--thesaurus th_it_IT_v2"
   "5|inglese_italiano.txt|INGLESE-ITALIANO (FREEDICT)|FreeDict eng-ita and the inverse of ita-eng (Ergane data), GNU GPL 2 or later; $through; $built_here dict-freedict-eng-ita, dict-freedict-ita-eng and those of the other languages|freedict-eng-ita --inverse freedict-ita-eng$via_eng_ita"
@@ -123,6 +124,7 @@ build=$(dirname "$program")
 cache=${ZELVORA_DICTIONARY_CACHE:-$build/dictionary-cache}
 real=${ZELVORA_REAL_DATA:-$build/real-data}
 import=${ZELVORA_IMPORT:-$build/tools/import/zelvora-import}
+supplements="$root/tools/import/supplement"
 
 if [ ! -x "$import" ] && [ -f "$build/CMakeCache.txt" ]; then
   cmake --build "$build" -j2 --target zelvora-import >/dev/null
@@ -164,7 +166,7 @@ report() {
 # Nothing to do when the packages, the converter and this script are those of
 # the last complete build: one stat, no reading of the inputs.
 stamp="$real/up-to-date"
-signature() { stat -c '%n %s %Y' "$script" "$import" "$cache"/debs/*.deb 2>/dev/null || true; }
+signature() { stat -c '%n %s %Y' "$script" "$import" "$supplements"/*.txt "$cache"/debs/*.deb 2>/dev/null || true; }
 if [ -f "$stamp" ] && [ -f "$real/tutti_i_dizionari.txt" ] && [ "$(signature)" = "$(cat "$stamp")" ]; then
   install_beside_program
   report
@@ -177,22 +179,24 @@ mkdir -p "$cache/debs" "$cache/unpacked" "$real/dizionari" "$summaries"
 log="$real/build.log" # what this run did and what failed
 : >"$log"
 
-# The package of input $1, and the files it reads there.
+# The package of input $1 (none for our supplements), and the files it reads there.
 package_of() {
   case $1 in
+    *.txt) ;;
     th_*) local language=${1#th_}; echo "mythes-${language%%_*}" ;;
     *) echo "dict-$1" ;;
   esac
 }
 input_path() {
   case $1 in
+    *.txt) echo "$supplements/$1" ;;
     th_*) echo "$cache/unpacked/$(package_of "$1")/usr/share/mythes/$1.dat" ;;
     *) echo "$cache/unpacked/dict-$1/usr/share/dictd/$1" ;;
   esac
 }
 input_files() {
   case $1 in
-    th_*) input_path "$1" ;;
+    *.txt | th_*) input_path "$1" ;;
     *) local base; base=$(input_path "$1"); echo "$base.index"; ls "$base".dict* 2>/dev/null || true ;;
   esac
 }

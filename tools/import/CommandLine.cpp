@@ -11,7 +11,7 @@ const std::map<std::string, InputMode> ReadingOptions = {
     {"--inverse", InputMode::Inverse},        {"--glosses", InputMode::Glosses},
     {"--thesaurus", InputMode::Thesaurus},    {"--via-in", InputMode::ViaIn},
     {"--via-in-inverse", InputMode::ViaInInverse}, {"--via-out", InputMode::ViaOut},
-    {"--via-out-inverse", InputMode::ViaOutInverse},
+    {"--via-out-inverse", InputMode::ViaOutInverse}, {"--supplement", InputMode::Supplement},
 };
 
 } // namespace
@@ -72,8 +72,8 @@ NAME.dict) into one Zelvora dictionary file: Windows-1252 text, CR LF line
 ends, a header pair (title, then source and licence), then one two-line entry
 per term (the term in capitals, its definition on one line), ordered by the
 bytes of the terms. Several inputs are merged into the one output: a term's
-senses are numbered in one definition, direct senses first, then inverse,
-then those found through third languages, then glosses; names come after
+senses are numbered in one definition, a supplement's first, then direct
+senses, then inverse, then those found through third languages, then glosses; names come after
 common senses, and each translation and sense is written once.
 
 INPUT is NAME, NAME.index, NAME.dict or NAME.dict.dz.
@@ -90,6 +90,10 @@ Inputs:
                      becomes a term defined by them
   --thesaurus FILE   a MyThes thesaurus (th_it_IT_v2.dat): each word a term,
                      defined by its synonyms, one sense a line
+  --supplement FILE  our own glosses, UTF-8 lines "TERM = definition" (senses
+                     separated by ";", translations by ",", a part of speech
+                     in parentheses before a sense's translations, "#" starts
+                     a comment): shown before every other source's senses
 
 Translation through third languages (FreeDict dictionaries named
 freedict-AAA-BBB, which tell the third language): a translation that two or
@@ -102,10 +106,13 @@ those found through third languages.
   --via-out INPUT          from a third language into the definitions' one (fin-eng)
   --via-out-inverse INPUT  from the definitions' language into a third (eng-fin)
 
-When a run has both direct and --inverse FreeDict inputs, it drops a
-translation the other direction shows to be a word of a longer expression
-("OGNI = daily" where the other says "daily = ogni giorno"), and a name of
-several words given to a single word that has common senses.
+When a run has both direct and --inverse FreeDict inputs, a translation
+that the other direction shows to belong to a longer expression moves to it:
+"OGNI = daily" to OGNI GIORNO where the other says "daily = ogni giorno",
+"ALLA = at last" to ALLA FINE where it says "at = alla fine" (and that
+"ALLA FINE = at" is dropped); where several expressions could be meant, it
+is dropped. So is a name of several words given to a single word that has
+common senses.
 
 Options:
   -o, --output FILE  the dictionary file to write; it is written beside itself

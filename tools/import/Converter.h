@@ -20,6 +20,7 @@ enum class InputMode {
     ViaInInverse,  // FreeDict, from a third language into the terms' one, read backwards
     ViaOut,        // FreeDict, from a third language into the definitions' one
     ViaOutInverse, // FreeDict, from the definitions' language into a third one, read backwards
+    Supplement,    // our own "TERM = definition" lines, shown before every other sense
 };
 
 struct Input {

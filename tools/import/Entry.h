@@ -16,10 +16,11 @@ struct Sense {
 
 // Where an entry's senses come from, in the order a term shows them.
 enum class Standing {
-    Direct,  // the dictionary's own definition
-    Inverse, // a dictionary of the other direction read backwards
-    Via,     // through other languages
-    Other,   // glosses and the like
+    Supplement, // our own glosses of the commonest words, where the sources fall short
+    Direct,     // the dictionary's own definition
+    Inverse,    // a dictionary of the other direction read backwards
+    Via,        // through other languages
+    Other,      // glosses and the like
 };
 
 // What an input says about one term, before the entries of the term are

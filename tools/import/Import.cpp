@@ -1,6 +1,7 @@
 #include "import/Import.h"
 
 #include "import/Pivot.h"
+#include "import/Supplement.h"
 #include "import/Text.h"
 #include "import/Thesaurus.h"
 #include "import/Transliterate.h"
@@ -25,6 +26,7 @@ const char *modeName(InputMode mode)
     case InputMode::Inverse: return " (inverse)";
     case InputMode::Glosses: return " (glosses)";
     case InputMode::Thesaurus: return " (thesaurus)";
+    case InputMode::Supplement: return " (our supplement)";
     case InputMode::ViaIn: case InputMode::ViaInInverse: case InputMode::ViaOut: case InputMode::ViaOutInverse: return " (via)";
     case InputMode::Direct: break;
     }
@@ -71,9 +73,10 @@ ImportReport runImport(const Options &options)
     Pivot pivot;
     bool direct = false, inverse = false;
     for (const Input &input : options.inputs) {
-        ConvertedInput converted = input.mode == InputMode::Thesaurus ? readThesaurus(input.path)
-                                   : isVia(input.mode)               ? readThrough(input, pivot)
-                                                                     : convertInput(input, options.layout, &collectors);
+        ConvertedInput converted = input.mode == InputMode::Thesaurus    ? readThesaurus(input.path)
+                                   : input.mode == InputMode::Supplement ? readSupplement(input.path)
+                                   : isVia(input.mode)                   ? readThrough(input, pivot)
+                                                                         : convertInput(input, options.layout, &collectors);
         direct = direct || (input.mode == InputMode::Direct && converted.layout == Layout::FreeDict);
         inverse = inverse || input.mode == InputMode::Inverse;
         entries.insert(entries.end(), std::make_move_iterator(converted.entries.begin()),
@@ -94,10 +97,12 @@ ImportReport runImport(const Options &options)
         merge.strongest = [&pivot](const std::string &term) { return pivot.strongest(term); };
     }
     const std::vector<WrittenEntry> written = mergeEntries(std::move(entries), merge, report.merge);
-    const auto first = std::find_if(report.inputs.begin(), report.inputs.end(),
-                                    [](const ConvertedInput &input) { return !isVia(input.mode); });
+    // The header comes from the dictionary that the others add to.
+    const auto first = std::find_if(report.inputs.begin(), report.inputs.end(), [](const ConvertedInput &input) {
+        return !isVia(input.mode) && input.mode != InputMode::Supplement;
+    });
     if (first == report.inputs.end())
-        throw UsageError("only dictionaries to translate through: no terms to define");
+        throw UsageError("only dictionaries to translate through or supplements: no dictionary to add to");
     const Header header{headerLine(options.title, first->title), headerLine(options.source, first->source)};
     writeDictionary(options.output, header, written);
     report.written = written.size();
@@ -134,6 +139,9 @@ std::string describe(const ImportReport &report)
         text += "  gave " + std::to_string(report.via) + " terms translations through third languages\n";
     if (report.merge.repeats)
         text += "  left out " + std::to_string(report.merge.repeats) + " repeated translations and senses\n";
+    if (report.merge.moved)
+        text += "  moved " + std::to_string(report.merge.moved) +
+                " translations keyed on a word of a longer expression to that expression\n";
     if (report.merge.unsound)
         text += "  left out " + std::to_string(report.merge.unsound) +
                 " translations keyed on a word of a longer expression or name\n";

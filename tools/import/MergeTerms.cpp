@@ -38,13 +38,119 @@ std::string senseKey(const Sense &sense)
     return key + itemKey(sense.note);
 }
 
+std::string pairKey(std::string_view term, std::string_view key) { return std::string(term) + '\t' + std::string(key); }
+
+// Calls visit() with each run of whole words that `words` starts with, shorter
+// than it: "ALLA" and "ALLA FINE" for "ALLA FINE DEL".
+template <typename Visit>
+void forEachShorter(std::string_view words, Visit &&visit)
+{
+    for (std::size_t space = words.find(' '); space != std::string_view::npos; space = words.find(' ', space + 1))
+        visit(words.substr(0, space));
+}
+
+// Keeps the items `keep` says yes to; drops the senses that so lose all their items.
+template <typename Keep>
+void keepItems(Entry &entry, Keep &&keep)
+{
+    std::erase_if(entry.senses, [&](Sense &sense) {
+        const bool had = !sense.items.empty();
+        std::erase_if(sense.items, [&](const std::string &item) { return !keep(sense, item); });
+        return had && sense.items.empty();
+    });
+}
+
+// Dictionaries of both directions made from one list of pairs can key an
+// expression on its first word on both sides: "alla = at last" and "at = alla
+// fine" are the halves of "alla fine = at last". Read against each other, they
+// give the expression back. A direct translation that the other direction
+// gives to a longer term starting with this one ("ogni = daily" beside "daily
+// = ogni giorno"), or whose first word it gives to one ("alla = at last"
+// beside "at = alla fine"), moves to that longer term, or is dropped where
+// several longer terms could be meant; what the other direction gives to the
+// term itself stays. An inverse translation that is the first words of a
+// direct one is the other half: "alla fine = at" beside "alla = at last",
+// "incinta = with" beside "incinta = with child"; it is dropped unless the
+// direct side gives it too. Returns whether it added entries (which then need
+// sorting into place).
+bool rekeyExpressions(std::vector<Entry> &entries, MergeCounts &counts)
+{
+    std::unordered_set<std::string> direct, inverse;
+    std::unordered_set<std::string> halves; // "INCINTA\tWITH", "ALLA FINE\tAT": the inverse's halves of a pair
+    std::unordered_map<std::string, std::vector<std::string>> longer; // "ALLA\tAT" to "ALLA FINE"
+    for (const Entry &entry : entries) {
+        const bool isDirect = entry.standing == Standing::Direct;
+        if (!entry.translations || (!isDirect && entry.standing != Standing::Inverse))
+            continue;
+        for (const Sense &sense : entry.senses) {
+            for (const std::string &item : sense.items) {
+                const std::string key = itemKey(item);
+                if (isDirect) {
+                    direct.insert(pairKey(entry.term, key));
+                    forEachShorter(key, [&](std::string_view words) { halves.insert(pairKey(entry.term, words)); });
+                } else {
+                    inverse.insert(pairKey(entry.term, key));
+                    forEachShorter(entry.term, [&](std::string_view words) {
+                        std::vector<std::string> &terms = longer[pairKey(words, key)];
+                        if (std::find(terms.begin(), terms.end(), entry.term) == terms.end())
+                            terms.push_back(entry.term);
+                    });
+                }
+            }
+        }
+    }
+    std::vector<Entry> moved;
+    std::unordered_map<std::string, std::size_t> movedFrom; // "A\tA ROVESCIO" to its entry in `moved`
+    for (Entry &entry : entries) {
+        if (!entry.translations || entry.standing != Standing::Direct)
+            continue;
+        keepItems(entry, [&](const Sense &sense, const std::string &item) {
+            const std::string key = itemKey(item);
+            if (inverse.count(pairKey(entry.term, key)))
+                return true;
+            auto found = longer.find(pairKey(entry.term, key));
+            const std::size_t space = key.find(' ');
+            if (found == longer.end() && space != std::string::npos) {
+                const std::string_view first = std::string_view(key).substr(0, space);
+                found = longer.find(pairKey(entry.term, first));
+                if (found != longer.end())
+                    for (const std::string &term : found->second)
+                        halves.insert(pairKey(term, first));
+            }
+            if (found == longer.end())
+                return true;
+            if (found->second.size() > 1) {
+                ++counts.unsound;
+            } else {
+                ++counts.moved;
+                // What one term gives to another is one sense there.
+                const std::string &term = found->second.front();
+                const auto [at, added] = movedFrom.try_emplace(pairKey(entry.term, term), moved.size());
+                if (added)
+                    moved.push_back(Entry{term, Standing::Direct, true, {Sense{sense.partOfSpeech, {}, {}, {}}}, {}});
+                std::vector<std::string> &items = moved[at->second].senses.front().items;
+                if (std::find(items.begin(), items.end(), item) == items.end())
+                    items.push_back(item);
+            }
+            return false;
+        });
+    }
+    for (Entry &entry : entries)
+        if (entry.translations && entry.standing == Standing::Inverse)
+            keepItems(entry, [&](const Sense &, const std::string &item) {
+                const std::string key = pairKey(entry.term, itemKey(item));
+                const bool half = halves.count(key) && !direct.count(key);
+                counts.unsound += half;
+                return !half;
+            });
+    entries.insert(entries.end(), std::make_move_iterator(moved.begin()), std::make_move_iterator(moved.end()));
+    return !moved.empty();
+}
+
 // The entries of one term, and what the merge needs to know of the others.
 class TermMerger {
 public:
-    TermMerger(const MergeOptions &options, MergeCounts &counts, const std::unordered_set<std::string> &inverseLonger)
-        : options_(options), counts_(counts), inverseLonger_(inverseLonger)
-    {
-    }
+    TermMerger(const MergeOptions &options, MergeCounts &counts) : options_(options), counts_(counts) {}
 
     std::string definition(std::vector<Entry> &group)
     {
@@ -105,18 +211,6 @@ private:
         return false;
     }
 
-    // Whether `group` has a translation of `standing` that is `key` and more words.
-    bool hasLonger(const std::vector<Entry> &group, Standing standing, const std::string &key) const
-    {
-        for (const Entry &entry : group)
-            if (entry.standing == standing)
-                for (const Sense &sense : entry.senses)
-                    for (const std::string &item : sense.items)
-                        if (const std::string k = itemKey(item); k.size() > key.size() + 1 && k.compare(0, key.size(), key) == 0 && k[key.size()] == ' ')
-                            return true;
-        return false;
-    }
-
     void dropUnsound(std::vector<Entry> &group)
     {
         const std::string &term = group.front().term;
@@ -140,14 +234,7 @@ private:
             for (Sense &sense : entry.senses) {
                 std::erase_if(sense.items, [&](const std::string &item) {
                     const std::string key = itemKey(item);
-                    bool unsound = false;
-                    if (entry.standing == Standing::Direct)
-                        // "OGNI = daily" where the other direction gives "daily = ogni giorno", not "ogni"
-                        unsound = inverseLonger_.count(term + '\t' + key) && !has(group, Standing::Inverse, key);
-                    else
-                        // "INCINTA = with" where this direction gives "incinta = with child", not "with"
-                        unsound = hasLonger(group, Standing::Direct, key) && !has(group, Standing::Direct, key);
-                    unsound = unsound || (oneWord && hasCommonSense && isName(item) && key.find(' ') != std::string::npos);
+                    const bool unsound = oneWord && hasCommonSense && isName(item) && key.find(' ') != std::string::npos;
                     counts_.unsound += unsound;
                     return unsound;
                 });
@@ -185,7 +272,8 @@ private:
                     strength = items.empty() ? 0 : items.front().first;
                     const bool confirmed = strength >= wanted;
                     // Unconfirmed: after the senses found through other languages.
-                    rank = confirmed ? static_cast<int>(entry.standing) * 2 : static_cast<int>(Standing::Via) * 2 + 1 + static_cast<int>(entry.standing);
+                    rank = confirmed ? static_cast<int>(entry.standing) * 2 : static_cast<int>(Standing::Via) * 2 + 1 +
+                                                   static_cast<int>(entry.standing) - static_cast<int>(Standing::Direct);
                 }
                 if (isNameSense(entry, sense))
                     rank += 100;
@@ -201,7 +289,6 @@ private:
 
     const MergeOptions &options_;
     MergeCounts &counts_;
-    const std::unordered_set<std::string> &inverseLonger_;
 };
 
 } // namespace
@@ -258,17 +345,11 @@ std::string joinSenses(const std::vector<Sense> &senses)
 
 std::vector<WrittenEntry> mergeEntries(std::vector<Entry> entries, const MergeOptions &options, MergeCounts &counts)
 {
-    std::stable_sort(entries.begin(), entries.end(), [](const Entry &a, const Entry &b) { return a.term < b.term; });
-    // "OGNI\tDAILY" for the inverse's "OGNI GIORNO = daily": the words a longer term starts with, and its translations.
-    std::unordered_set<std::string> inverseLonger;
-    if (options.dropUnsound)
-        for (const Entry &entry : entries)
-            if (entry.standing == Standing::Inverse && entry.translations)
-                for (std::size_t space = entry.term.find(' '); space != std::string::npos; space = entry.term.find(' ', space + 1))
-                    for (const Sense &sense : entry.senses)
-                        for (const std::string &item : sense.items)
-                            inverseLonger.insert(entry.term.substr(0, space) + '\t' + itemKey(item));
-    TermMerger merger(options, counts, inverseLonger);
+    const auto byTerm = [](const Entry &a, const Entry &b) { return a.term < b.term; };
+    std::stable_sort(entries.begin(), entries.end(), byTerm);
+    if (options.dropUnsound && rekeyExpressions(entries, counts))
+        std::stable_sort(entries.begin(), entries.end(), byTerm);
+    TermMerger merger(options, counts);
     std::vector<WrittenEntry> written;
     for (std::size_t start = 0; start < entries.size();) {
         std::size_t end = start + 1;

@@ -17,10 +17,12 @@ using Agreement = std::function<int(const std::string &term, const std::string &
 using StrongestAgreement = std::function<int(const std::string &term)>;
 
 struct MergeOptions {
-    // Drop the translations that a dictionary of the other direction shows to
-    // be a word of a longer expression ("OGNI = daily" where the other says
-    // "daily = ogni giorno"), and the names of several words given to a word
-    // that has common senses ("MARE = Arabian Sea").
+    // Move the translations that a dictionary of the other direction shows to
+    // belong to a longer expression to it ("OGNI = daily" to OGNI GIORNO where
+    // the other says "daily = ogni giorno"; "ALLA = at last" to ALLA FINE where
+    // it says "at = alla fine"), or drop them where it cannot tell which; drop
+    // the names of several words given to a word that has common senses
+    // ("MARE = Arabian Sea").
     bool dropUnsound = false;
     // With them, translations are ordered by how many sources give them, and a
     // term's direct and inverse senses that fewer than two sources, or less
@@ -34,6 +36,7 @@ struct MergeCounts {
     std::size_t merged = 0;  // entries merged into an earlier entry of their term
     std::size_t repeats = 0; // senses and translations dropped as repeats
     std::size_t unsound = 0; // translations dropped as unsound
+    std::size_t moved = 0;   // translations moved to the longer expression they belong to
 };
 
 // The key a translation or a term is compared by: capitals, remarks in

@@ -177,9 +177,82 @@ TEST(Import, ThroughThirdLanguagesWhereTwoAgree)
                                              "OGNI GIORNO", "daily",
                                          }));
     EXPECT_EQ(report.via, 2u);
-    EXPECT_EQ(report.merge.unsound, 2u);
+    EXPECT_EQ(report.merge.moved, 1u);   // OGNI's "daily" to OGNI GIORNO
+    EXPECT_EQ(report.merge.unsound, 1u); // "Arabian Sea"
     EXPECT_EQ(thirdLanguage("freedict-ita-fin", true), "fin");
     EXPECT_EQ(thirdLanguage("freedict-fin-ita", false), "fin");
+}
+
+TEST(Import, ExpressionsKeyedOnTheirFirstWordGoBackTogether)
+{
+    // Both directions cut "alla fine = at last" down to its first word: "alla = at last", "at = alla fine".
+    fixture::Folder folder;
+    const std::string itaEng = folder.dictionary("freedict-ita-eng", "Italian-English FreeDict Dictionary",
+                                                 {{{"alla"}, "alla /ˈalla/\nat last, finally\n"},
+                                                  {{"a"}, "a /ˈaː/\n1. to, at\n2. by chance\n"}, // a caso? a memoria?
+                                                  {{"incinta"}, "incinta /inˈtʃinta/\nwith child\n"},
+                                                  {{"ogni"}, "ogni /ˈoɲɲi/\ndaily, every\n"}});
+    const std::string engIta = folder.dictionary("freedict-eng-ita", "English-Italian FreeDict Dictionary",
+                                                 {{{"at"}, "at /ˈat/\n1. a\n2. alla fine\n"},
+                                                  {{"finally"}, "finally /ˈfaɪnəli/\nalla fine\n"},
+                                                  {{"by"}, "by /bˈaɪ/\na caso\n"},
+                                                  {{"by"}, "by /bˈaɪ/\na memoria\n"},
+                                                  {{"heart"}, "heart /hˈɑːt/\ncuore, a memoria\n"}, // not a half: a word of its own
+                                                  {{"with"}, "with /wˈɪð/\nincinta\n"},
+                                                  {{"daily"}, "daily /ˈdeɪli/\nogni, ogni giorno\n"}}); // gives OGNI = daily too
+    const std::string output = folder.path("italiano_inglese.txt");
+    const ImportReport report = run({"--title", "T", "--source", "S", itaEng, "--inverse", engIta, "-o", output});
+    EXPECT_EQ(fixture::readFile(output), fixture::crlf({
+                                             "T", "S",
+                                             "A", "to, at",               // not "by chance": A CASO or A MEMORIA?
+                                             "A MEMORIA", "heart",        // "by" was the other half
+                                             "ALLA FINE", "at last, finally", // the direct sense whole; not "at"
+                                             "CUORE", "heart",
+                                             "INCINTA", "with child",     // not "with"
+                                             "OGNI", "daily, every",
+                                             "OGNI GIORNO", "daily",
+                                         }));
+    EXPECT_EQ(report.merge.moved, 2u);
+    EXPECT_EQ(report.merge.unsound, 5u); // "by chance"; "at", "by" twice and "with" as halves
+}
+
+TEST(Import, SupplementComesFirstAndItsFaultsNameTheLine)
+{
+    fixture::Folder folder;
+    const std::string supplement = folder.path("ours.txt");
+    fixture::writeFile(supplement, "# our own glosses\n\n"
+                                   "AL = to the, at the (a + il)\n"
+                                   "  lo = (art.) the (m., before z; lo zio); (pron.) him, it\n"
+                                   "NE = of it, some\r\n");
+    const std::string itaEng = folder.dictionary("freedict-ita-eng", "Italian-English FreeDict Dictionary",
+                                                 {{{"lo"}, "lo /lo/\nthe\n"}, {{"ne"}, "ne /ne/\nin\n"}});
+    const std::string output = folder.path("italiano_inglese.txt");
+    const ImportReport report = run({"--supplement", supplement, itaEng, "-o", output});
+    // The header is the dictionary's, not the supplement's; the dictionary's repeats are left out.
+    EXPECT_EQ(fixture::readFile(output), fixture::crlf({
+                                             "ITALIAN-ENGLISH FREEDICT DICTIONARY",
+                                             "https://example.org/freedict-ita-eng - Licensed under the GNU General Public License.",
+                                             "AL", "to the, at the (a + il)",
+                                             "LO", "(art.) 1. the (m., before z; lo zio); (pron.) 2. him, it",
+                                             "NE", "1. of it, some; 2. in",
+                                         }));
+    EXPECT_NE(describe(report).find("ours.txt (our supplement): 3 definitions, 3 entries"), std::string::npos) << describe(report);
+    const std::pair<const char *, const char *> faults[] = {
+        {"AL = to the\nAL to the\n", "line 2 is not \"TERM = definition\""},
+        {"\xCF\x80 = pi\n", "line 1 has a term that Windows-1252 cannot write"},
+        {"AL = ; ,\n", "line 1 defines nothing"},
+    };
+    for (const auto &[text, reason] : faults) {
+        fixture::writeFile(supplement, text);
+        try {
+            run({itaEng, "--supplement", supplement, "-o", output});
+            ADD_FAILURE() << "no error for " << text;
+        } catch (const ImportError &error) {
+            EXPECT_EQ(error.what(), supplement + ": " + reason);
+        }
+    }
+    fixture::writeFile(supplement, "AL = to the\n");
+    EXPECT_THROW(run({"--supplement", supplement, "-o", output}), UsageError); // nothing to add to
 }
 
 TEST(Import, ThesaurusAndItsErrors)

@@ -25,13 +25,24 @@ for list in italiano_inglese inglese_italiano; do
         gsub(/^ +| +$/, "", s); gsub(/  +/, " ", s); sub(/^to /, "", s)
         return lower(s)
       }
-      # The items of the first sense: "(n. f.) 1. house, home; 2. ..." gives house, home.
-      function firstItems(definition, items,   sense) {
+      # The items of the first sense: "(n. f.) 1. house, home; 2. ..." gives house, home;
+      # commas inside a remark ("the (m., before z)") do not part items.
+      function firstItems(definition, items,   sense, n, depth, start, i, c) {
         sense = definition
         sub(/^\([^()]*\) /, "", sense)
         if (sense ~ /^1\. /) { sense = substr(sense, 4); sub(/; (\([^()]*\) )?2\. .*/, "", sense) }
         gsub(/ \(via [^()]*\)$/, "", sense)
-        return split(sense, items, /, |; /)
+        n = depth = 0; start = 1
+        for (i = 1; i <= length(sense); ++i) {
+          c = substr(sense, i, 1)
+          if (c == "(") ++depth
+          else if (c == ")" && depth > 0) --depth
+          else if (depth == 0 && (c == "," || c == ";") && substr(sense, i + 1, 1) == " ") {
+            items[++n] = substr(sense, start, i - start); start = i + 2
+          }
+        }
+        items[++n] = substr(sense, start)
+        return n
       }
       FNR == NR { split($0, parts, "="); wanted[parts[1]] = parts[2]; order[++count] = parts[1]; next }
       FNR <= 2 { next }                          # the header pair
