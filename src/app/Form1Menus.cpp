@@ -75,8 +75,9 @@ void Form1::createMenus()
 
     connect(item(bar, "Esci1"), &QAction::triggered, this, &Form1::Button4Click);
 
-    // These menu items only click their search button.
+    // These menu items only click their button.
     const std::pair<const char *, const char *> clicks[] = {
+        {"Esclusioni1", "Button16"},
         {"Parolaintera1", "Button6"}, {"Sottostringa1", "Button25"}, {"Parolaintera2", "Button13"},
         {"Dalettere1", "Button2"},    {"Dalettere2", "Button31"},    {"Palindromi1", "Button35"},
         {"Rime1", "Button7"},         {"Test1", "Button23"},         {"Dalettere3", "Button32"},
