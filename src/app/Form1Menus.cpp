@@ -92,11 +92,13 @@ void Form1::createContextMenus()
     PopupMenu1 = subMenu(this, "PopupMenu1");
     item(PopupMenu1, "Copia1");
     item(PopupMenu1, "Azzera1");
+    PopupMenu1->addSeparator();
     item(PopupMenu1, "Nascondileinformazioni1");
 
     PopupMenu2 = subMenu(this, "PopupMenu2");
     item(PopupMenu2, "Copiadallamemoria1");
     item(PopupMenu2, "Azzera2");
+    PopupMenu2->addSeparator();
     item(PopupMenu2, "Aggiungiundizionario2");
 
     const auto attach = [](QPlainTextEdit *pane, QMenu *menu) {

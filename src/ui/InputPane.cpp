@@ -4,6 +4,8 @@
 
 void InputPane::insertFromMimeData(const QMimeData *source)
 {
-    if (source->hasText())
-        insertPlainText(source->text());
+    if (!source->hasText())
+        return;
+    insertPlainText(source->text());
+    ensureCursorVisible();
 }
