@@ -1,12 +1,12 @@
 #!/usr/bin/env bash
 # Builds the benchmarks in Release, runs them and prints the time ratios.
-# Usage: bench/run.sh [engine] [startup] [translate] [search]   (all by default)
+# Usage: bench/run.sh [engine] [startup] [translate] [search] [paste]   (all by default)
 set -euo pipefail
 
 repo=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 build=$repo/build-bench
 names=("$@")
-[ ${#names[@]} -eq 0 ] && names=(engine startup translate search)
+[ ${#names[@]} -eq 0 ] && names=(engine startup translate search paste)
 
 cmake -S "$repo" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Release -DZELVORA_BUILD_BENCH=ON \
   -DZELVORA_BUILD_TESTS=OFF -DZELVORA_BUILD_IMPORT=OFF >/dev/null
@@ -37,7 +37,8 @@ for name in ("TranslateReference200", "WordListReference200"):
 print("\nRatios of real time:")
 for top, bottom in [("LineReaderReadLines", "PlainRead"), ("ReadTermsKeep", "PlainRead"),
                     ("StartupLarge", "StartupSmall"), ("FirstShowLarge", "StartupLarge"),
-                    ("FirstShowSmall", "StartupSmall"),
+                    ("FirstShowSmall", "StartupSmall"), ("PasteLines", "SetPlainText"),
+                    ("PasteLines", "PasteLinesStockPane"),
                     ("TranslateEngine", "TranslateReference"), ("TranslateEngine", "ReadDictionaryLines"),
                     ("TranslateEngine", "PlainRead"),
                     ("WordListEngine", "WordListReference"), ("WordListEngine", "ReadDictionaryLines"),

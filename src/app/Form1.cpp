@@ -1,6 +1,8 @@
 #include "app/Form1.h"
 
 #include "app/EditableComboBox.h"
+#include "app/InformationGroup.h"
+#include "app/PaneAids.h"
 #include "app/ScreenText.h"
 #include "app/StatusNotes.h"
 #include "app/StatusTexts.h"
@@ -11,11 +13,9 @@
 #include "ui/FileErrorBox.h"
 #include "ui/Form1Captions.h"
 #include "ui/MenuShortcutsFirst.h"
-#include "ui/PaneLines.h"
 #include "ui/ProgressBar.h"
 
 #include <QAction>
-#include <QCheckBox>
 #include <QComboBox>
 #include <QEvent>
 #include <QFileInfo>
@@ -25,7 +25,6 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QStringListModel>
-#include <QTextBlock>
 #include <QTimer>
 
 #include <algorithm>
@@ -39,6 +38,8 @@ Form1::Form1(const QString &appFolder, QWidget *parent) : QMainWindow(parent), A
     createMenus();
     createContextMenus();
     applyCaptionTable(this, form1CaptionTable(), Language::Italian);
+    new PaneAids(this, [this] { return language(); });
+    new InformationGroup(this, [this] { return language(); });
     letShortcutsReachTheMenu();
     FormCreate();
 }
@@ -73,7 +74,6 @@ void Form1::FormCreate()
     CurrentDictPath = dictionaryPath(defaultName);
     if (catalogueRead && loadTermList(zelvora::TermRepeats::Keep))
         writeStatusLine();
-    writeCursorLabels();
     RxRichEdit2->clear();
 }
 
@@ -165,22 +165,6 @@ void Form1::writeStatusLine()
     GradButton4->setText(statusLine(language(), dictionaries, termList->rowCount()));
 }
 
-void Form1::writeLineCounter()
-{
-    Panel2->setText(lineCounter(language(), paneLineCount(RxRichEdit2)));
-}
-
-void Form1::writeCursorLabels()
-{
-    const QTextCursor cursor = RxRichEdit2->textCursor();
-    const QTextBlock line = cursor.block();
-    const CursorLabels labels =
-        cursorLabels(language(), line.blockNumber() + 1, cursor.positionInBlock() + 1, line.length() - 1);
-    GradButton1->setText(labels.row);
-    GradButton2->setText(labels.column);
-    GradButton3->setText(labels.lineLength);
-}
-
 void Form1::showFileError(const zelvora::FileError &error)
 {
     ::showFileError(this, error, language());
@@ -189,11 +173,6 @@ void Form1::showFileError(const zelvora::FileError &error)
 void Form1::Button4Click()
 {
     close();
-}
-
-void Form1::CheckBox1Click()
-{
-    RxRichEdit2->setLineWrapMode(CheckBox1->isChecked() ? QPlainTextEdit::WidgetWidth : QPlainTextEdit::NoWrap);
 }
 
 void Form1::changeEvent(QEvent *event)

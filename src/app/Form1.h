@@ -1,5 +1,6 @@
 #pragma once
 
+#include "app/ActiveListOwner.h"
 #include "dictionary/Dictionary.h"
 #include "search/DictionarySearches.h"
 #include "search/WordGames.h"
@@ -36,14 +37,19 @@ class FileError;
 
 // The main window: the dictionary selector, the term box, the panes, the
 // status bar and the state that every operation shares.
-class Form1 : public QMainWindow {
+class Form1 : public QMainWindow, public ActiveListOwner {
     Q_OBJECT
 public:
     // appFolder is the program folder, ending with "/".
     explicit Form1(const QString &appFolder, QWidget *parent = nullptr);
 
     const QString &currentDictPath() const { return CurrentDictPath; }
-    Language language() const;
+    Language language() const override;
+
+    // The exclusions: the active list and its reload (Form1Exclusions.cpp).
+    QString appFolder() const override { return AppFolder; }
+    void setActiveList(const QStringList &lines) override;
+    bool Button17Click() override;
 
     // Reloads the term list from the dictionary the selector names.
     void ComboBox1Change();
@@ -107,14 +113,11 @@ private:
     void reloadKeepingTermBox();
 
     void Button4Click();
-    void CheckBox1Click();
 
     void setTermList(const std::vector<std::string> &terms);
     void showFirstTerm();
     void focusTermBox();
     void writeStatusLine();
-    void writeLineCounter();
-    void writeCursorLabels();
     void showFileError(const zelvora::FileError &error);
 
     QString dictionaryPath(const QString &fileName) const;

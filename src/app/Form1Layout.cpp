@@ -5,6 +5,7 @@
 #include "app/EditableComboBox.h"
 #include "app/StatusNotes.h"
 #include "ui/Flags.h"
+#include "ui/InputPane.h"
 #include "ui/ProgressBar.h"
 #include "ui/SelectAllOnFocus.h"
 
@@ -32,9 +33,9 @@ template <typename Control> Control *named(Control *control, const char *name)
     return control;
 }
 
-QPlainTextEdit *pane(const char *name, QWidget *parent)
+template <typename Pane = QPlainTextEdit> Pane *pane(const char *name, QWidget *parent)
 {
-    auto *edit = named(new QPlainTextEdit(parent), name);
+    auto *edit = named(new Pane(parent), name);
     QFont font = QFontDatabase::systemFont(QFontDatabase::FixedFont);
     font.setFamilies({QStringLiteral("DejaVu Sans Mono"), QStringLiteral("Liberation Mono"), font.family()});
     font.setPointSize(11);
@@ -117,7 +118,7 @@ void Form1::createControls()
     RxRichEdit2->setLineWrapMode(QPlainTextEdit::NoWrap);
     RxRichEdit2->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     RxRichEdit2->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-    RxRichEdit1 = pane("RxRichEdit1", central);
+    RxRichEdit1 = pane<InputPane>("RxRichEdit1", central);
     RxRichEdit1->setLineWrapMode(QPlainTextEdit::WidgetWidth);
 
     Button8 = actionButton("Button8", central);
@@ -155,13 +156,10 @@ void Form1::connectControls()
     connect(ComboBox2->lineEdit(), &QLineEdit::returnPressed, this, &Form1::Button1Click);
     connect(ComboBox2, &EditableComboBox::doubleClicked, this, &Form1::ComboBox2DblClick);
     connect(Button1, &QPushButton::clicked, this, &Form1::Button1Click);
-    connect(RxRichEdit2, &QPlainTextEdit::textChanged, this, &Form1::writeLineCounter);
-    connect(RxRichEdit2, &QPlainTextEdit::cursorPositionChanged, this, &Form1::writeCursorLabels);
     connect(Button8, &QPushButton::clicked, this, &Form1::Button8Click);
     connect(Button18, &QPushButton::clicked, this, &Form1::Button18Click);
     connect(Button19, &QPushButton::clicked, this, &Form1::Button19Click);
     connect(Button4, &QPushButton::clicked, this, &Form1::Button4Click);
-    connect(CheckBox1, &QCheckBox::clicked, this, &Form1::CheckBox1Click);
 }
 
 void Form1::layOutControls()

@@ -75,8 +75,9 @@ void Form1::createMenus()
 
     connect(item(bar, "Esci1"), &QAction::triggered, this, &Form1::Button4Click);
 
-    // These menu items only click their search button.
+    // These menu items only click their button.
     const std::pair<const char *, const char *> clicks[] = {
+        {"Esclusioni1", "Button16"},
         {"Parolaintera1", "Button6"}, {"Sottostringa1", "Button25"}, {"Parolaintera2", "Button13"},
         {"Dalettere1", "Button2"},    {"Dalettere2", "Button31"},    {"Palindromi1", "Button35"},
         {"Rime1", "Button7"},         {"Test1", "Button23"},         {"Dalettere3", "Button32"},
@@ -91,11 +92,13 @@ void Form1::createContextMenus()
     PopupMenu1 = subMenu(this, "PopupMenu1");
     item(PopupMenu1, "Copia1");
     item(PopupMenu1, "Azzera1");
+    PopupMenu1->addSeparator();
     item(PopupMenu1, "Nascondileinformazioni1");
 
     PopupMenu2 = subMenu(this, "PopupMenu2");
     item(PopupMenu2, "Copiadallamemoria1");
     item(PopupMenu2, "Azzera2");
+    PopupMenu2->addSeparator();
     item(PopupMenu2, "Aggiungiundizionario2");
 
     const auto attach = [](QPlainTextEdit *pane, QMenu *menu) {

@@ -1,0 +1,41 @@
+#pragma once
+
+#include "ui/Language.h"
+
+#include <QObject>
+
+#include <functional>
+
+class QAction;
+class QCheckBox;
+class QLabel;
+class QPlainTextEdit;
+class QWidget;
+
+// The aids around the main window's two panes: copying and clearing the
+// results, pasting into and clearing the input, the results' word wrap (the
+// "Accapo automatico" item and CheckBox1 each set it, neither follows the
+// other), the line counter, and the cursor labels, kept in step with the caret.
+class PaneAids : public QObject {
+    Q_OBJECT
+public:
+    // Finds its panes, labels and menu items in `window` by name, and writes the cursor labels.
+    PaneAids(QWidget *window, std::function<Language()> language);
+
+private:
+    void copyResults();
+    void clearResults();
+    void pasteIntoInput();
+    void clearInput();
+    void writeLineCounter();
+    void writeCursorLabels();
+
+    std::function<Language()> language_;
+    QPlainTextEdit *RxRichEdit2;
+    QPlainTextEdit *RxRichEdit1;
+    QCheckBox *CheckBox1;
+    QLabel *Panel2;
+    QLabel *GradButton1;
+    QLabel *GradButton2;
+    QLabel *GradButton3;
+};
