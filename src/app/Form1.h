@@ -44,6 +44,11 @@ public:
 
     const QString &currentDictPath() const { return CurrentDictPath; }
     Language language() const;
+    // The selector's text and the number of items in the term list.
+    QString selectorText() const;
+    int termCount() const;
+    // Names a dictionary in the selector and empties the term list, without loading anything.
+    void nameDictionaryWithoutLoading(const QString &name);
 
     // Reloads the term list from the dictionary the selector names.
     void ComboBox1Change();
