@@ -205,13 +205,15 @@ private slots:
 
     void theAnswerIsWhatTheBoxHolds()
     {
-        // TERM1 and TERM10 share their answer; the answers of TERM2 and TERM11 are 70 and 71 characters long.
+        // TERM1 and TERM10 share their answer; the answers of TERM2 and TERM11 are 70 and 71
+        // characters long, TERM3's longer than a line edit takes by default.
         QStringList answers;
         for (int k = 1; k < 20; ++k)
             answers += QStringLiteral("answer %1").arg(k);
         answers[10 - 1] = answers[0] = QStringLiteral("uguale");
         answers[2 - 1] = QString(70, QLatin1Char('s'));
         answers[11 - 1] = QString(71, QLatin1Char('l'));
+        answers[3 - 1] = QString(40000, QLatin1Char('x'));
         startQuizProgram(20, answers);
         openQuiz("Button33");
         quizControl<QCheckBox>("Conferma")->click();
@@ -234,11 +236,14 @@ private slots:
         choose("Scelta1");
         QCOMPARE(counts(), QStringLiteral("3/0"));
         clickQuiz("Avanti1");
+        choose("Scelta1");
+        QCOMPARE(counts(), QStringLiteral("4/0"));
+        clickQuiz("Avanti1");
         box("Scelta1")->setFocus();
         QTest::keyClicks(box("Scelta1"), QStringLiteral("x"));
         QTest::keyClick(box("Scelta1"), Qt::Key_Return);
         QCOMPARE(colourOf("Scelta1"), QColor(255, 104, 0));
-        QCOMPARE(counts(), QStringLiteral("3/1"));
+        QCOMPARE(counts(), QStringLiteral("4/1"));
         closeQuiz();
     }
 
