@@ -20,6 +20,9 @@
 #include <QTextEdit>
 #include <QTimer>
 
+#include <algorithm>
+#include <utility>
+
 namespace {
 
 const QColor Silver(192, 192, 192);
@@ -112,7 +115,7 @@ void Form7::loadPictures()
 
 void Form7::Avanti1Click()
 {
-    // Every term of the dictionary's sample has been asked: there is nothing left to show.
+    // An empty set (an empty sample, or every term of it asked already): nothing to show.
     if (questionSet.empty()) {
         showNoQuestion();
         return;
