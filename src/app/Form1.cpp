@@ -49,6 +49,22 @@ Language Form1::language() const
     return Panel1->text() == QStringLiteral("RICERCHE") ? Language::Italian : Language::English;
 }
 
+QString Form1::selectorText() const
+{
+    return ComboBox1->currentText();
+}
+
+int Form1::termCount() const
+{
+    return termList->rowCount();
+}
+
+void Form1::nameDictionaryWithoutLoading(const QString &name)
+{
+    ComboBox1->setEditText(name);
+    setTermList({});
+}
+
 QString Form1::dictionaryPath(const QString &fileName) const
 {
     return AppFolder + QStringLiteral("dizionari/") + fileName;

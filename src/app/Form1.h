@@ -50,6 +50,11 @@ public:
     QString appFolder() const override { return AppFolder; }
     void setActiveList(const QStringList &lines) override;
     bool Button17Click() override;
+    // The selector's text and the number of items in the term list.
+    QString selectorText() const;
+    int termCount() const;
+    // Names a dictionary in the selector and empties the term list, without loading anything.
+    void nameDictionaryWithoutLoading(const QString &name);
 
     // Reloads the term list from the dictionary the selector names.
     void ComboBox1Change();

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "quiz/RandomSource.h"
+
 #include <QString>
 
 #include <memory>
@@ -9,13 +11,15 @@ class Form2;
 class Form3;
 class Form4;
 class Form7;
+class QuizHost;
 
 // The program's five windows, created in their fixed order; they live as long
 // as the program. The main window runs its start-up sequence as it is created.
 class Program {
 public:
-    // appFolder is the program folder, ending with "/".
-    explicit Program(const QString &appFolder);
+    // appFolder is the program folder, ending with "/". The quiz draws its
+    // chances from quizRandom.
+    explicit Program(const QString &appFolder, zelvora::RandomSource quizRandom = zelvora::clockSeededRandom());
     ~Program();
     Program(const Program &) = delete;
     Program &operator=(const Program &) = delete;
@@ -28,6 +32,7 @@ public:
 
 private:
     std::unique_ptr<Form1> form1_;
+    std::unique_ptr<QuizHost> quizHost_;
     Form2 *form2_;
     Form3 *form3_;
     Form4 *form4_;
