@@ -48,6 +48,16 @@ Language Form1::language() const
     return Panel1->text() == QStringLiteral("RICERCHE") ? Language::Italian : Language::English;
 }
 
+QString Form1::selectorText() const
+{
+    return ComboBox1->currentText();
+}
+
+QString Form1::termBoxText() const
+{
+    return ComboBox2->currentText();
+}
+
 QString Form1::dictionaryPath(const QString &fileName) const
 {
     return AppFolder + QStringLiteral("dizionari/") + fileName;

@@ -44,6 +44,9 @@ public:
 
     const QString &currentDictPath() const { return CurrentDictPath; }
     Language language() const;
+    // The texts of the dictionary selector and of the term box.
+    QString selectorText() const;
+    QString termBoxText() const;
 
     // Reloads the term list from the dictionary the selector names.
     void ComboBox1Change();
