@@ -165,6 +165,7 @@ void ComplexSearchWindow::FormShow()
         showFileError(parentWidget(), error);
         return;
     }
+    startGauge();
     if (!setup_.fileName) {
         const CaptionRow &title = *setup_.titleBeforeFileName;
         setWindowTitle(captionOf({&title, 1}, title.key, language_) + mainWindow_.selectorText());

@@ -57,35 +57,40 @@ LineMatches::~LineMatches()
     ::close(fd_);
 }
 
-// The first place in [from, to) where the whole text lies before `to`; `to`
-// when there is none. Blocks where no place has both the text's first and last
-// byte are passed over at once, in steps the compiler can vectorise.
-std::size_t LineMatches::find(std::size_t from, std::size_t to) const
+// The first place in [from, to) where the whole text lies before `to`, or
+// `to` when there is none; adds the CRs before that place to `lineEnds`. A
+// block where no place has both the text's first and last byte is passed over
+// in one step, which the compiler can vectorise, counting its CRs.
+std::size_t LineMatches::find(std::size_t from, std::size_t to, std::size_t &lineEnds) const
 {
     const char *data = buffer_.data();
     const std::size_t lastOffset = text_.size() - 1;
-    if (to - from <= lastOffset)
-        return to;
-    const std::size_t starts = to - lastOffset; // every place before this has room for the text
     const char first = text_.front();
     const char last = text_.back();
     const auto matchesAt = [&](std::size_t at) {
         return data[at] == first && data[at + lastOffset] == last &&
                std::memcmp(data + at, text_.data(), text_.size()) == 0;
     };
+    // Every place before `starts` has room for the text before `to`.
+    const std::size_t starts = to - from > lastOffset ? to - lastOffset : from;
     std::size_t at = from;
     for (; starts - at >= Block; at += Block) {
         unsigned char candidates = 0;
-        for (std::size_t i = 0; i < Block; ++i)
+        unsigned char crs = 0;
+        for (std::size_t i = 0; i < Block; ++i) {
             candidates |= static_cast<unsigned char>((data[at + i] == first) & (data[at + i + lastOffset] == last));
+            crs += data[at + i] == CR;
+        }
         if (candidates)
-            for (std::size_t i = 0; i < Block; ++i)
-                if (matchesAt(at + i))
-                    return at + i;
+            break;
+        lineEnds += crs;
     }
-    for (; at < starts; ++at)
+    for (; at < starts; ++at) {
         if (matchesAt(at))
             return at;
+        lineEnds += data[at] == CR;
+    }
+    lineEnds += countLineEnds(data + at, data + to);
     return to;
 }
 
@@ -112,8 +117,7 @@ bool LineMatches::next(LineMatch &match)
             data = buffer_.data();
             continue;
         }
-        const std::size_t at = find(scan_, complete_);
-        lines_ += countLineEnds(data + scan_, data + at);
+        const std::size_t at = find(scan_, complete_, lines_);
         scan_ = at;
         if (at == complete_)
             continue;

@@ -40,7 +40,7 @@ public:
     // the next call. Throws FileError.
     bool next(LineMatch &match);
 private:
-    std::size_t find(std::size_t from, std::size_t to) const;
+    std::size_t find(std::size_t from, std::size_t to, std::size_t &lineEnds) const;
     std::size_t lineStartBefore(std::size_t position) const;
     void refill();
 

@@ -9,8 +9,8 @@
 
 namespace {
 
-// A validator rewrites the text before the edit takes it, so that the edit's
-// undo steps hold the capitals too.
+// The edit runs its validator on every change of its text, typed, pasted or
+// set, and takes the text as the validator leaves it.
 class UpperCaseValidator : public QValidator {
 public:
     using QValidator::QValidator;
