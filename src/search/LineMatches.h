@@ -39,6 +39,7 @@ public:
     // text, or one with a CR, is in no line. The match's term stays valid until
     // the next call. Throws FileError.
     bool next(LineMatch &match);
+
 private:
     std::size_t find(std::size_t from, std::size_t to, std::size_t &lineEnds) const;
     std::size_t lineStartBefore(std::size_t position) const;
@@ -53,7 +54,7 @@ private:
     std::size_t complete_ = 0; // the lines before this are whole, their line ends too
     std::size_t scan_ = 0;     // where the search goes on: the start of a line, or inside one after a false match
     std::size_t lines_ = 0;    // line ends before scan_ since the start of the file
-    bool eof_ = false;
+    bool eof_ = false; // nothing more to read, or nothing to find
 };
 
 } // namespace zelvora
