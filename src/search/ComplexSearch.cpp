@@ -48,7 +48,7 @@ DefinitionSearch findDefinition(const std::string &path, std::string_view term, 
             search.definition.emplace(reader.readLineView());
             return search;
         }
-        reader.skipLine();
+        reader.readLineView(); // quicker than skipLine for the short lines of a dictionary
         report(progress, search.entries);
     } while (!reader.atEnd());
     return search;
