@@ -1,12 +1,12 @@
 #!/usr/bin/env bash
 # Builds the benchmarks in Release, runs them and prints the time ratios.
-# Usage: bench/run.sh [engine] [startup] [translate] [search] [paste] [quiz]   (all by default)
+# Usage: bench/run.sh [engine] [startup] [translate] [search] [paste] [quiz] [complex]   (all by default)
 set -euo pipefail
 
 repo=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 build=$repo/build-bench
 names=("$@")
-[ ${#names[@]} -eq 0 ] && names=(engine startup translate search paste quiz)
+[ ${#names[@]} -eq 0 ] && names=(engine startup translate search paste quiz complex)
 
 cmake -S "$repo" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Release -DZELVORA_BUILD_BENCH=ON \
   -DZELVORA_BUILD_TESTS=OFF -DZELVORA_BUILD_IMPORT=OFF >/dev/null
@@ -45,7 +45,9 @@ for top, bottom in [("LineReaderReadLines", "PlainRead"), ("ReadTermsKeep", "Pla
                     ("SubstringAllDictionaries", "GrepSubstring"), ("WholeWordAllDictionaries", "GrepWholeWord"),
                     ("Anagrams", "ReadLinesSingle"), ("Rhymes", "ReadLinesSingle"), ("Palindromes", "ReadLinesSingle"),
                     ("Anagrams", "PlainReadSingle"), ("Rhymes", "PlainReadSingle"), ("Palindromes", "PlainReadSingle"),
-                    ("QuizPreparation", "QuizReadLines")]:
+                    ("QuizPreparation", "QuizReadLines"),
+                    ("ComplexSearchTerms", "GrepTerms"), ("ComplexSearchDefinitions", "GrepDefinitions"),
+                    ("ComplexSearchBoth", "GrepDefinitions"), ("DefinitionOfLastTerm", "ComplexReadLines")]:
     if top in ms and bottom in ms:
         print(f"  {top:>24} / {bottom:<20} {ms[top] / ms[bottom]:9.4g}   ({ms[top]:.2f} ms / {ms[bottom]:.2f} ms)")
 for name in ("Avanti", "AvantiNewSet"):

@@ -65,6 +65,11 @@ void Form1::nameDictionaryWithoutLoading(const QString &name)
     setTermList({});
 }
 
+QString Form1::termBoxText() const
+{
+    return ComboBox2->currentText();
+}
+
 QString Form1::dictionaryPath(const QString &fileName) const
 {
     return AppFolder + QStringLiteral("dizionari/") + fileName;

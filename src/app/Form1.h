@@ -50,8 +50,9 @@ public:
     QString appFolder() const override { return AppFolder; }
     void setActiveList(const QStringList &lines) override;
     bool Button17Click() override;
-    // The selector's text and the number of items in the term list.
+    // The texts of the dictionary selector and of the term box, and the number of items in the term list.
     QString selectorText() const;
+    QString termBoxText() const;
     int termCount() const;
     // Names a dictionary in the selector and empties the term list, without loading anything.
     void nameDictionaryWithoutLoading(const QString &name);

@@ -1,12 +1,12 @@
 #include "app/Program.h"
 
+#include "app/ComplexSearchLaunchers.h"
 #include "app/Form1.h"
 #include "app/Form2.h"
 #include "quiz/Form7.h"
 #include "quiz/QuizHost.h"
 #include "quiz/QuizLaunchers.h"
-#include "search/Form3.h"
-#include "search/Form4.h"
+#include "search/ComplexSearchSetups.h"
 
 #include <QPushButton>
 
@@ -32,14 +32,16 @@ private:
 Program::Program(const QString &appFolder, zelvora::RandomSource quizRandom)
     : form1_(std::make_unique<Form1>(appFolder)),
       quizHost_(std::make_unique<MainWindowQuizHost>(*form1_)),
+      form1State_(std::make_unique<Form1State>(*form1_)),
       form2_(new Form2(*form1_, form1_.get())),
-      form3_(new Form3(form1_.get())),
-      form4_(new Form4(form1_.get())),
+      form3_(new ComplexSearchWindow(form3Setup(), appFolder, *form1State_, form1_.get())),
+      form4_(new ComplexSearchWindow(form4Setup(), appFolder, *form1State_, form1_.get())),
       form7_(new Form7(appFolder, *quizHost_, std::move(quizRandom), form1_.get()))
 {
     // "ESCLUSIONI" (and the menu item that clicks it) opens the exclusion window modally.
     QObject::connect(form1_->findChild<QPushButton *>(QStringLiteral("Button16")), &QPushButton::clicked, form2_,
                      &Form2::exec);
+    connectComplexSearchLaunchers(*form1_, *form3_, *form4_);
     new QuizLaunchers(form1_.get(), *quizHost_, form7_);
 }
 

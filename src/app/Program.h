@@ -6,11 +6,11 @@
 
 #include <memory>
 
+class ComplexSearchWindow;
 class Form1;
 class Form2;
-class Form3;
-class Form4;
 class Form7;
+class MainWindowState;
 class QuizHost;
 
 // The program's five windows, created in their fixed order; they live as long
@@ -26,15 +26,16 @@ public:
 
     Form1 *form1() const { return form1_.get(); }
     Form2 *form2() const { return form2_; }
-    Form3 *form3() const { return form3_; }
-    Form4 *form4() const { return form4_; }
+    ComplexSearchWindow *form3() const { return form3_; }
+    ComplexSearchWindow *form4() const { return form4_; }
     Form7 *form7() const { return form7_; }
 
 private:
     std::unique_ptr<Form1> form1_;
     std::unique_ptr<QuizHost> quizHost_;
+    std::unique_ptr<MainWindowState> form1State_;
     Form2 *form2_;
-    Form3 *form3_;
-    Form4 *form4_;
+    ComplexSearchWindow *form3_;
+    ComplexSearchWindow *form4_;
     Form7 *form7_;
 };
