@@ -9,7 +9,7 @@
 #include "dictionary/Catalogue.h"
 #include "dictionary/Dictionary.h"
 #include "dictionary/FileError.h"
-#include "ui/Captions.h"
+#include "ui/CaptionComponent.h"
 #include "ui/FileErrorBox.h"
 #include "ui/Form1Captions.h"
 #include "ui/MenuShortcutsFirst.h"
@@ -37,7 +37,7 @@ Form1::Form1(const QString &appFolder, QWidget *parent) : QMainWindow(parent), A
     layOutControls();
     createMenus();
     createContextMenus();
-    applyCaptionTable(this, form1CaptionTable(), Language::Italian);
+    new CaptionComponent(this, "Lingue", form1CaptionTable());
     new PaneAids(this, [this] { return language(); });
     new InformationGroup(this, [this] { return language(); });
     letShortcutsReachTheMenu();
@@ -177,13 +177,17 @@ void Form1::focusTermBox()
     ComboBox2->lineEdit()->selectAll();
 }
 
-void Form1::writeStatusLine()
+qsizetype Form1::dictionaryCount() const
 {
     std::vector<std::string> entries;
     for (int i = 0; i < ComboBox1->count(); ++i)
         entries.push_back(fromScreen(ComboBox1->itemText(i)));
-    const auto dictionaries = static_cast<qsizetype>(zelvora::dictionaryCount(entries));
-    GradButton4->setText(statusLine(language(), dictionaries, termList->rowCount()));
+    return static_cast<qsizetype>(zelvora::dictionaryCount(entries));
+}
+
+void Form1::writeStatusLine()
+{
+    GradButton4->setText(statusLine(language(), dictionaryCount(), termList->rowCount()));
 }
 
 void Form1::showFileError(const zelvora::FileError &error)

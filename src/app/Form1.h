@@ -54,6 +54,8 @@ public:
     QString selectorText() const;
     QString termBoxText() const;
     int termCount() const;
+    // The selector's entries that are not separator lines.
+    qsizetype dictionaryCount() const;
     // Names a dictionary in the selector and empties the term list, without loading anything.
     void nameDictionaryWithoutLoading(const QString &name);
 

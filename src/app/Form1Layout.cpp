@@ -138,7 +138,8 @@ void Form1::createControls()
     ComboBox4 = hidden(new QComboBox(central), "ComboBox4");
     ComboBox5 = hidden(new QComboBox(central), "ComboBox5");
     ComboBox6 = hidden(new QComboBox(central), "ComboBox6");
-    for (const char *name : {"Button9", "Button10", "Button16", "Button26"})
+    hidden(new QLabel(central), "Panel3");
+    for (const char *name : {"Button3", "Button5", "Button9", "Button10", "Button16", "Button26"})
         hidden(new QPushButton(central), name);
     Button29 = hidden(new QPushButton(central), "Button29");
 

@@ -4,7 +4,7 @@
 #include "app/ScreenText.h"
 #include "dictionary/Catalogue.h"
 #include "dictionary/FileError.h"
-#include "ui/Captions.h"
+#include "ui/CaptionComponent.h"
 #include "ui/FileErrorBox.h"
 
 #include <QHBoxLayout>
@@ -81,7 +81,8 @@ Form2::Form2(ActiveListOwner &mainWindow, QWidget *parent) : QDialog(parent), ma
     column->addWidget(RxCheckListBox1, 1);
     column->addLayout(buttons);
 
-    applyLanguage(Language::Italian);
+    // Its texts in either language; renaming the items leaves their ticks.
+    new CaptionComponent(this, "Lingue2", Table);
     for (int i = 0; i < RxCheckListBox1->count(); ++i) {
         QListWidgetItem *item = RxCheckListBox1->item(i);
         item->setFlags(Qt::ItemIsEnabled | Qt::ItemIsUserCheckable);
@@ -97,11 +98,6 @@ void Form2::FormCreate()
     resize(designSize_);
     scaleControls(1);
     AppFolder = mainWindow_.appFolder();
-}
-
-void Form2::applyLanguage(Language language)
-{
-    applyCaptionTable(this, Table, language);
 }
 
 zelvora::Exclusions Form2::ticks() const

@@ -1,7 +1,6 @@
 #pragma once
 
 #include "dictionary/Exclusions.h"
-#include "ui/Language.h"
 
 #include <QDialog>
 #include <QSize>
@@ -17,9 +16,6 @@ class Form2 : public QDialog {
     Q_OBJECT
 public:
     Form2(ActiveListOwner &mainWindow, QWidget *parent = nullptr);
-
-    // Rewrites every text of the window in `language`; the ticks stay.
-    void applyLanguage(Language language);
 
     zelvora::Exclusions ticks() const;
 

@@ -30,15 +30,26 @@ InformationGroup::InformationGroup(QWidget *window, std::function<Language()> la
         connect(item, &QAction::triggered, this, [this, item] { toggle(item); });
 }
 
-void InformationGroup::toggle(const QAction *clicked)
+bool InformationGroup::shown() const
 {
     const QString caption = Nascondileinformazioni1->text();
-    const bool shown = caption == captionOf(Captions, "Shown", Language::Italian) ||
-                       caption == captionOf(Captions, "Shown", Language::English);
-    for (QWidget *field : fields_)
-        field->setVisible(!shown);
+    return caption == captionOf(Captions, "Shown", Language::Italian) ||
+           caption == captionOf(Captions, "Shown", Language::English);
+}
 
-    const QString next = captionOf(Captions, shown ? "Hidden" : "Shown", language_());
-    Nascondileinformazioni1->setText(next);
-    Nascondileinformazioni2->setText(clicked == Nascondileinformazioni1 ? QString(next).remove(QLatin1Char('&')) : next);
+void InformationGroup::writeCaptions(bool shown, Language language)
+{
+    const QString caption = captionOf(Captions, shown ? "Shown" : "Hidden", language);
+    Nascondileinformazioni1->setText(caption);
+    Nascondileinformazioni2->setText(QString(caption).remove(QLatin1Char('&')));
+}
+
+void InformationGroup::toggle(const QAction *clicked)
+{
+    const bool showing = !shown();
+    for (QWidget *field : fields_)
+        field->setVisible(showing);
+    writeCaptions(showing, language_());
+    if (clicked == Nascondileinformazioni2)
+        Nascondileinformazioni2->setText(Nascondileinformazioni1->text());
 }

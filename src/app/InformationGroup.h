@@ -21,6 +21,12 @@ public:
     // Finds the fields and the two menu items in `window` by name.
     InformationGroup(QWidget *window, std::function<Language()> language);
 
+    // As the context-menu item's caption tells.
+    bool shown() const;
+    // Captions both items for that state in `language`, as a click on the
+    // context-menu item leaves them; the fields stay as they are.
+    void writeCaptions(bool shown, Language language);
+
 private:
     void toggle(const QAction *clicked);
 

@@ -22,13 +22,15 @@ public:
     // Finds its panes, labels and menu items in `window` by name, and writes the cursor labels.
     PaneAids(QWidget *window, std::function<Language()> language);
 
+    // In the language of the moment.
+    void writeLineCounter();
+    void writeCursorLabels();
+
 private:
     void copyResults();
     void clearResults();
     void pasteIntoInput();
     void clearInput();
-    void writeLineCounter();
-    void writeCursorLabels();
 
     std::function<Language()> language_;
     QPlainTextEdit *RxRichEdit2;

@@ -3,6 +3,7 @@
 #include "app/ComplexSearchLaunchers.h"
 #include "app/Form1.h"
 #include "app/Form2.h"
+#include "app/LanguageSwitch.h"
 #include "quiz/Form7.h"
 #include "quiz/QuizHost.h"
 #include "quiz/QuizLaunchers.h"
@@ -43,6 +44,7 @@ Program::Program(const QString &appFolder, zelvora::RandomSource quizRandom)
                      &Form2::exec);
     connectComplexSearchLaunchers(*form1_, *form3_, *form4_);
     new QuizLaunchers(form1_.get(), *quizHost_, form7_);
+    new LanguageSwitch(*form1_, form2_, form3_, form4_, form7_);
 }
 
 // The windows go before what they use.

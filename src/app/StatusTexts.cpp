@@ -7,6 +7,13 @@ QString statusLine(Language language, qsizetype dictionaries, qsizetype definiti
     return QStringLiteral("%1 DICTIONARIES - %2 DEFINITIONS").arg(dictionaries).arg(definitions);
 }
 
+QString switchedStatusLine(Language language, qsizetype dictionaries, qsizetype definitions)
+{
+    if (language == Language::Italian)
+        return statusLine(language, dictionaries, definitions);
+    return QStringLiteral("%1  DICTIONARIES - %2 DEFINITIONS").arg(dictionaries).arg(definitions);
+}
+
 QString lineCounter(Language language, qsizetype lines)
 {
     return QString::number(lines) + (language == Language::Italian ? QStringLiteral("  LINEE") : QStringLiteral("  LINES"));

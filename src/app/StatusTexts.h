@@ -8,6 +8,9 @@
 // of the status line, so its shape must stay as it is in both languages.
 
 QString statusLine(Language language, qsizetype dictionaries, qsizetype definitions);
+// The status line as the language switch writes it: in English with two blanks
+// before "DICTIONARIES".
+QString switchedStatusLine(Language language, qsizetype dictionaries, qsizetype definitions);
 QString lineCounter(Language language, qsizetype lines);
 
 struct CursorLabels {

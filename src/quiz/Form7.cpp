@@ -6,6 +6,7 @@
 #include "quiz/QuizQuestion.h"
 #include "quiz/QuizHost.h"
 #include "quiz/QuizSounds.h"
+#include "ui/CaptionComponent.h"
 #include "ui/FileErrorBox.h"
 #include "ui/Form7Captions.h"
 
@@ -52,7 +53,9 @@ Form7::Form7(const QString &appFolder, QuizHost &host, zelvora::RandomSource ran
     setWindowFlags(windowFlags() | Qt::WindowMaximizeButtonHint);
     createControls();
     layOutControls();
-    applyCaptionTable(this, form7CaptionTable(), Language::Italian);
+    // Its texts in either language. The quiz writes its own title, question
+    // and answers over the table's each time it is prepared.
+    new CaptionComponent(this, "Lingue7", form7CaptionTable());
 }
 
 void Form7::showQuiz()
@@ -64,15 +67,6 @@ void Form7::showQuiz()
     FormShow();
 }
 
-void Form7::applyLanguage(Language language)
-{
-    // The question pane and the answer boxes hold the quiz's own texts by now.
-    const CaptionTable &table = form7CaptionTable();
-    applyCaptionTable(this, {table.captions, table.hints, {}, {}}, language);
-    if (!quizTitle.isEmpty())
-        setWindowTitle(quizTitle);
-}
-
 void Form7::FormShow()
 {
     CorrectCount = 0;
@@ -80,8 +74,7 @@ void Form7::FormShow()
     writeCounts();
     QuestionIndex = 0;
     const QString name = host.dictionaryName();
-    quizTitle = QStringLiteral("TEST - ") + name;
-    setWindowTitle(quizTitle);
+    setWindowTitle(QStringLiteral("TEST - ") + name);
     Titolo->setText(name);
     if (!sounds)
         sounds = new QuizSounds(AppFolder, this);

@@ -2,7 +2,6 @@
 
 #include "quiz/ItemBank.h"
 #include "quiz/RandomSource.h"
-#include "ui/Language.h"
 
 #include <QDialog>
 #include <QPixmap>
@@ -30,9 +29,6 @@ public:
 
     // Opens the quiz on the dictionary the main window names, with a new question set.
     void showQuiz();
-    // Rewrites the window's captions in `language`; the question on screen stays.
-    void applyLanguage(Language language);
-
     // The next question.
     void Avanti1Click();
     // The answer in the upper or in the lower box, as the box holds it now.
@@ -63,7 +59,6 @@ private:
     zelvora::RandomSource random;
     zelvora::AskedTerms askedTerms;
     std::vector<zelvora::QuizItem> questionSet;
-    QString quizTitle;
 
     qint32 CorrectCount = 0;
     qint32 WrongCount = 0;

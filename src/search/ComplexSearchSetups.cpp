@@ -29,12 +29,12 @@ const CaptionTable Form4Table{Form4Captions, {}, Form4Lists, {}};
 
 const ComplexSearchSetup &form3Setup()
 {
-    static const ComplexSearchSetup setup{"Form3", Form3Table, "inglese_italiano.txt", nullptr};
+    static const ComplexSearchSetup setup{"Form3", "Lingue3", Form3Table, "inglese_italiano.txt", nullptr};
     return setup;
 }
 
 const ComplexSearchSetup &form4Setup()
 {
-    static const ComplexSearchSetup setup{"Form4", Form4Table, nullptr, &Form4Title};
+    static const ComplexSearchSetup setup{"Form4", "Lingue4", Form4Table, nullptr, &Form4Title};
     return setup;
 }

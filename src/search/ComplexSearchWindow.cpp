@@ -5,6 +5,7 @@
 #include "dictionary/FileError.h"
 #include "search/ComplexSearch.h"
 #include "search/MainWindowState.h"
+#include "ui/CaptionComponent.h"
 #include "ui/FileErrorBox.h"
 #include "ui/LongDropDownList.h"
 #include "ui/UpperCaseEdit.h"
@@ -64,7 +65,7 @@ ComplexSearchWindow::ComplexSearchWindow(const ComplexSearchSetup &setup, const 
     setModal(true);
     createControls();
     layOutControls();
-    applyLanguage(Language::Italian);
+    captions_ = new CaptionComponent(this, setup.captionComponent, setup.captions);
     // Nothing is chosen until the user picks a field.
     ComboBox1->setCurrentIndex(-1);
 }
@@ -129,12 +130,6 @@ void ComplexSearchWindow::layOutControls()
     column->addWidget(RxRichEdit1, 1);
 }
 
-void ComplexSearchWindow::applyLanguage(Language language)
-{
-    language_ = language;
-    applyCaptionTable(this, setup_.captions, language);
-}
-
 QString ComplexSearchWindow::searchedFileName() const
 {
     return setup_.fileName ? QString::fromLatin1(setup_.fileName) : mainWindow_.selectorText();
@@ -168,7 +163,7 @@ void ComplexSearchWindow::FormShow()
     startGauge();
     if (!setup_.fileName) {
         const CaptionRow &title = *setup_.titleBeforeFileName;
-        setWindowTitle(captionOf({&title, 1}, title.key, language_) + mainWindow_.selectorText());
+        setWindowTitle(captionOf({&title, 1}, title.key, captions_->language()) + mainWindow_.selectorText());
         Edit1->setText(mainWindow_.termBoxText());
     }
     // Without a window manager a maximised state is never granted: fill the screen all the same.

@@ -9,6 +9,7 @@
 #include <string>
 #include <vector>
 
+class CaptionComponent;
 class LongDropDownList;
 class MainWindowState;
 class QComboBox;
@@ -24,7 +25,8 @@ enum class SearchField;
 
 // What sets one complex-search window apart from the other.
 struct ComplexSearchSetup {
-    const char *name; // the window's objectName
+    const char *name;             // the window's objectName
+    const char *captionComponent; // the objectName of its caption component
     // Its texts; the list "ComboBox1.Items" names the fields: the terms, the
     // definitions and both, in this order.
     const CaptionTable &captions;
@@ -52,9 +54,6 @@ public:
     // closed, with the field list dropped down and the search text focused.
     // When the dictionary cannot be read it says so and stays closed.
     void FormShow();
-    // Writes the window's texts in `language`; what it holds stays.
-    void applyLanguage(Language language);
-
     void Button1Click();
     void ComboBox2Change(int index);
 
@@ -75,7 +74,8 @@ private:
     const ComplexSearchSetup &setup_;
     const QString appFolder_;
     const MainWindowState &mainWindow_;
-    Language language_ = Language::Italian;
+    // Its texts in either language; renaming the fields leaves the chosen one.
+    CaptionComponent *captions_ = nullptr;
     std::size_t entryCount_ = 0;
     std::vector<std::string> results_;
 

@@ -3,6 +3,7 @@
 #include "app/ScreenText.h"
 #include "dictionary/FileError.h"
 #include "ui/Captions.h"
+#include "ui/DialogCaptions.h"
 #include "ui/Form1Captions.h"
 
 #include <QMessageBox>
@@ -11,6 +12,9 @@ void showFileError(QWidget *parent, const zelvora::FileError &error, Language la
 {
     const bool writing = error.action() == zelvora::FileError::Action::Write;
     const QString text = captionOf(form1Messages(), writing ? "CannotWrite" : "CannotRead", language);
-    QMessageBox::critical(parent, captionOf(form1Messages(), "ErrorTitle", language),
-                          text.arg(fromLocalPath(error.path()), QString::fromLocal8Bit(error.reason().c_str())));
+    QMessageBox box(QMessageBox::Critical, QString(),
+                    text.arg(fromLocalPath(error.path()), QString::fromLocal8Bit(error.reason().c_str())),
+                    QMessageBox::Ok, parent);
+    applyDialogCaptions(box, language);
+    box.exec();
 }

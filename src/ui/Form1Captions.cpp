@@ -4,8 +4,11 @@ namespace {
 
 constexpr CaptionRow Captions[] = {
     {"TForm1", "Zelvora 1.15", "Zelvora 1.15"},
+    {"Button3", "CARICA TRADOTTO.TXT", "LOAD TRADOTTO.TXT"},
+    {"Button5", "SALVA TRADOTTO.TXT", "SAVE TRADOTTO.TXT"},
     {"Button9", "CARICA ORIGINE.TXT", "LOAD ORIGINE.TXT"},
     {"Button10", "SALVA ORIGINE.TXT", "SAVE ORIGINE.TXT"},
+    {"Panel3", "0  DIZIONARI", "0 DICTIONARIES"},
     {"Button16", "ESCLUSIONI", "EXCLUSIONS"},
     {"CheckBox1", "ACCAPO AUTOMATICO", "WORDWRAP"},
     {"Button26", "ZELVORA EVID.", "TRANSLATE EVID."},
@@ -96,7 +99,7 @@ constexpr CaptionRow Hints[] = {
 };
 
 // The messages the window writes: the notes of the status bar ("%1" stands
-// for the term or number they name) and the error box.
+// for the term or number they name) and the error box's text.
 constexpr CaptionRow Messages[] = {
     {"TermNotFound", "%1: termine non trovato", "%1: term not found"},
     {"NoTermBegins", "Nessun termine comincia con %1", "No term begins with %1"},
@@ -106,7 +109,6 @@ constexpr CaptionRow Messages[] = {
     {"AtMost", "Scrivere al massimo %1 caratteri", "Write at most %1 characters"},
     {"NoLetters", "Scrivere almeno una lettera nelle caselle", "Write at least one letter in the boxes"},
     {"NoResults", "Nessun risultato", "No results"},
-    {"ErrorTitle", "Errore", "Error"},
     {"CannotRead", "Impossibile leggere il file\n%1\n\n%2", "Cannot read the file\n%1\n\n%2"},
     {"CannotWrite", "Impossibile scrivere il file\n%1\n\n%2", "Cannot write the file\n%1\n\n%2"},
 };

@@ -103,13 +103,17 @@ private slots:
         QCOMPARE(tickStates(), QStringList({"-", "-", "-"}));
         open();
         setTicks({"-", "x", "-"});
-        form2()->applyLanguage(Language::English);
+        form2()->close();
+        clickFlag("Image2");
+        open();
         QCOMPARE(form2()->windowTitle(), QStringLiteral("Choice the dictionaries"));
         QCOMPARE(chiudi()->text(), QStringLiteral("CLOSE"));
         QCOMPARE(ticks()->item(0)->text(), QStringLiteral("EXCLUDE THE ENGLISH DICTIONARIES"));
         QCOMPARE(tickStates(), QStringList({"-", "x", "-"}));
-        form2()->applyLanguage(Language::Italian);
+        form2()->close();
+        clickFlag("Image1");
         QCOMPARE(ticks()->item(2)->text(), QStringLiteral("ESCLUDI I GLOSSARI"));
+        QCOMPARE(tickStates(), QStringList({"-", "x", "-"}));
     }
 
     void theMenuItemAndItsShortcutOpenTheWindowModally()

@@ -157,7 +157,7 @@ private slots:
         QCOMPARE(shown(), 1);
         QCOMPARE(captions(), QStringLiteral("Nascondi le &informazioni|Nascondi le informazioni"));
 
-        control<QLabel>("Panel1")->setText(QStringLiteral("SEARCHES"));
+        clickFlag("Image2");
         item("Nascondileinformazioni2")->trigger();
         QCOMPARE(shown(), 0);
         QCOMPARE(captions(), QStringLiteral("&Info|&Info"));

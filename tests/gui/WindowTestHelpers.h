@@ -104,6 +104,8 @@ protected:
                 tabs->setCurrentIndex(i);
         QTest::mouseClick(button, Qt::LeftButton);
     }
+    // A click on a flag: "Image1" switches every window to Italian, "Image2" to English.
+    void clickFlag(const char *flag) { QTest::mouseClick(control<QAbstractButton>(flag), Qt::LeftButton); }
     // Types `term` into the term box, clicks `button` and returns the results pane.
     QStringList typeAndClick(const QString &term, const char *button)
     {
