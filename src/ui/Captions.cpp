@@ -23,11 +23,25 @@ bool isWindowKey(const QWidget *window, const char *key)
     return QStringLiteral("T") + window->objectName() == QLatin1String(key);
 }
 
-// The controls a key names: "Name" or "Name.Property".
+// The window an object belongs to. A menu pops up as a window of its own but
+// belongs to the window that holds it.
+const QWidget *windowOf(const QObject *object)
+{
+    for (; object; object = object->parent())
+        if (auto *widget = qobject_cast<const QWidget *>(object);
+            widget && widget->isWindow() && widget->windowType() != Qt::Popup)
+            return widget;
+    return nullptr;
+}
+
+// The controls of this window that a key names: "Name" or "Name.Property".
+// The windows a window holds have tables of their own.
 QList<QObject *> controlsOf(QWidget *window, const char *key)
 {
     const QString name = QString::fromLatin1(key).section(QLatin1Char('.'), 0, 0);
-    return window->findChildren<QObject *>(name);
+    QList<QObject *> controls = window->findChildren<QObject *>(name);
+    controls.removeIf([window](const QObject *control) { return windowOf(control) != window; });
+    return controls;
 }
 
 void setCaption(QObject *object, const QString &text)
