@@ -37,7 +37,9 @@ for name in ("TranslateReference200", "WordListReference200"):
 print("\nRatios of real time:")
 for top, bottom in [("LineReaderReadLines", "PlainRead"), ("ReadTermsKeep", "PlainRead"),
                     ("StartupLarge", "StartupSmall"), ("FirstShowLarge", "StartupLarge"),
-                    ("FirstShowSmall", "StartupSmall"), ("PasteLines", "SetPlainText"),
+                    ("FirstShowSmall", "StartupSmall"),
+                    ("LanguageSwitch", "StartupLarge"), ("LanguageSwitchPainted", "StartupLarge"),
+                    ("PasteLines", "SetPlainText"),
                     ("PasteLines", "PasteLinesStockPane"),
                     ("TranslateEngine", "TranslateReference"), ("TranslateEngine", "ReadDictionaryLines"),
                     ("TranslateEngine", "PlainRead"),

@@ -5,6 +5,8 @@
 #include "quiz/Form7.h"
 
 #include "quiz/AnswerBox.h"
+#include "ui/Captions.h"
+#include "ui/Form7Captions.h"
 
 #include <QCheckBox>
 #include <QFrame>
@@ -61,6 +63,17 @@ void setPointSize(QWidget *widget, double points, bool bold = false)
     font.setPointSizeF(points);
     font.setBold(bold);
     widget->setFont(font);
+}
+
+// The width of the button's caption in the wider of the two languages, so
+// that it keeps its size and its margins through a switch.
+int widestCaption(const QPushButton *button)
+{
+    int widest = 0;
+    for (const Language language : {Language::Italian, Language::English})
+        widest = std::max(widest, button->fontMetrics().horizontalAdvance(
+                                      captionOf(form7CaptionTable().captions, qPrintable(button->objectName()), language)));
+    return widest;
 }
 
 } // namespace
@@ -191,7 +204,8 @@ void Form7::scaleToWindow()
     }
     setPointSize(Avanti1, 18 * scale, true);
     Avanti1->setIconSize(QSize(pixels(32), pixels(32)));
-    Avanti1->setMinimumSize(pixels(280), pixels(64));
+    Avanti1->setMinimumSize(
+        std::max(pixels(280), widestCaption(Avanti1) + Avanti1->iconSize().width() + pixels(64)), pixels(64));
     SiNo1->setFixedSize(pixels(160), pixels(160));
     for (QLabel *counter : {ConteggioGiuste1, ConteggioErrate1}) {
         setPointSize(counter, 26 * scale, true);
@@ -204,7 +218,7 @@ void Form7::scaleToWindow()
     for (QCheckBox *option : {SuoniSiNo, Conferma})
         option->setStyleSheet(QStringLiteral("QCheckBox::indicator { width: %1px; height: %1px; }").arg(pixels(22)));
     Contatore1->setMinimumHeight(pixels(48));
-    Contatore1->setMinimumWidth(Contatore1->sizeHint().width() + pixels(32));
+    Contatore1->setMinimumWidth(widestCaption(Contatore1) + pixels(40));
     Esci->setMinimumSize(pixels(160), pixels(48));
 }
 

@@ -4,6 +4,7 @@
 #include <QDialog>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QMenu>
 #include <QPushButton>
 #include <QTest>
 
@@ -62,6 +63,23 @@ private slots:
         QCOMPARE(window.windowTitle(), QStringLiteral("Finestra"));
         QCOMPARE(combo->currentText(), QStringLiteral("Definizioni"));
         QCOMPARE(listOf(Lists, "RxCheckListBox1.Items", Language::English), (QStringList{"ONE", "TWO"}));
+    }
+
+    // A window's table captions its own controls and menus, never those of a window it holds.
+    void aWindowsTableLeavesTheWindowsItHolds()
+    {
+        QDialog window;
+        window.setObjectName(QStringLiteral("FormX"));
+        auto *menu = new QMenu(&window);
+        auto *item = menu->addAction(QString());
+        item->setObjectName(QStringLiteral("Button1"));
+        auto *inner = new QDialog(&window);
+        auto *innerButton = new QPushButton(QStringLiteral("ESCI"), inner);
+        innerButton->setObjectName(QStringLiteral("Button1"));
+
+        applyCaptionTable(&window, {Captions, {}, {}, {}}, Language::Italian);
+        QCOMPARE(item->text(), QStringLiteral("CERCA"));
+        QCOMPARE(innerButton->text(), QStringLiteral("ESCI"));
     }
 };
 
