@@ -64,8 +64,7 @@ void LanguageSwitch::switchTo(const QString &languageName)
         component->setLanguageName(Lingue2->languageName());
 
     const Language language = Lingue->language();
-    // The cursor labels follow the caret, so they go on showing where it stands.
-    paneAids_->writeCursorLabels();
+    paneAids_->writeCursorLabelWords();
     GradButton4->setText(switchedStatusLine(language, form1_.dictionaryCount(), form1_.termCount()));
     paneAids_->writeLineCounter();
     if (language != before)

@@ -83,8 +83,16 @@ void PaneAids::writeCursorLabels()
 {
     const QTextCursor cursor = RxRichEdit2->textCursor();
     const QTextBlock line = cursor.block();
-    const CursorLabels labels =
-        cursorLabels(language_(), line.blockNumber() + 1, cursor.positionInBlock() + 1, line.length() - 1);
+    showCursorLabels(cursorLabels(language_(), line.blockNumber() + 1, cursor.positionInBlock() + 1, line.length() - 1));
+}
+
+void PaneAids::writeCursorLabelWords()
+{
+    showCursorLabels(cursorLabelWords(language_()));
+}
+
+void PaneAids::showCursorLabels(const CursorLabels &labels)
+{
     GradButton1->setText(labels.row);
     GradButton2->setText(labels.column);
     GradButton3->setText(labels.lineLength);

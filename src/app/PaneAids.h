@@ -1,5 +1,6 @@
 #pragma once
 
+#include "app/StatusTexts.h"
 #include "ui/Language.h"
 
 #include <QObject>
@@ -25,8 +26,11 @@ public:
     // In the language of the moment.
     void writeLineCounter();
     void writeCursorLabels();
+    // The labels' bare words, until the caret next moves.
+    void writeCursorLabelWords();
 
 private:
+    void showCursorLabels(const CursorLabels &labels);
     void copyResults();
     void clearResults();
     void pasteIntoInput();

@@ -31,3 +31,10 @@ CursorLabels cursorLabels(Language language, qsizetype row, qsizetype column, qs
             (italian ? QStringLiteral("Colonna ") : QStringLiteral("Column ")) + QString::number(column),
             QString::number(lineLength) + characters};
 }
+
+CursorLabels cursorLabelWords(Language language)
+{
+    if (language == Language::Italian)
+        return {QStringLiteral("Riga "), QStringLiteral("Colonna "), QStringLiteral(" caratteri nella riga")};
+    return {QStringLiteral("Row "), QStringLiteral("Column "), QStringLiteral(" characters in the row")};
+}

@@ -21,3 +21,5 @@ struct CursorLabels {
 
 // Row and column count from 1; lineLength is the number of characters in the row.
 CursorLabels cursorLabels(Language language, qsizetype row, qsizetype column, qsizetype lineLength);
+// The labels' words without numbers, as the language switch writes them.
+CursorLabels cursorLabelWords(Language language);

@@ -275,7 +275,7 @@ private slots:
         QCOMPARE(text("GradButton4"), QStringLiteral("6  DICTIONARIES - 4 DEFINITIONS"));
         QCOMPARE(text("Panel2"), QStringLiteral("3  LINES"));
         QCOMPARE(text("GradButton1") + "|" + text("GradButton2") + "|" + text("GradButton3"),
-                 QStringLiteral("Row 3|Column 1|8 characters in the row"));
+                 QStringLiteral("Row |Column | characters in the row"));
         QCOMPARE(text("Panel1"), QStringLiteral("SEARCHES"));
 
         // Later messages are English; the lines written before stay Italian.
@@ -294,6 +294,10 @@ private slots:
 
     void theActiveLanguageAgainChangesNothing()
     {
+        // Every click writes the cursor labels' bare words; nothing else moves.
+        clickFlag("Image1");
+        QCOMPARE(text("GradButton1") + "|" + text("GradButton2") + "|" + text("GradButton3"),
+                 QStringLiteral("Riga |Colonna | caratteri nella riga"));
         const QStringList italian = everyText();
         clickFlag("Image1");
         QCOMPARE(everyText(), italian);
