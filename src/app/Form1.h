@@ -14,6 +14,7 @@
 #include <string>
 #include <vector>
 
+class BaseFormSwitch;
 class ProgressBar;
 class QAction;
 class QCheckBox;
@@ -174,4 +175,5 @@ private:
     QMenu *PopupMenu1 = nullptr;
     QMenu *PopupMenu2 = nullptr;
     StatusNotes *notes = nullptr;
+    BaseFormSwitch *baseForms = nullptr;
 };

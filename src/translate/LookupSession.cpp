@@ -1,6 +1,7 @@
 #include "translate/LookupSession.h"
 
 #include "dictionary/UpperCase.h"
+#include "morphology/BaseForms.h"
 
 #include <algorithm>
 #include <array>
@@ -65,9 +66,17 @@ std::string_view prefixOf(std::string_view term)
     return term.substr(0, term.size() - 1);
 }
 
-LookupQueries queriesFor(const std::vector<std::string> &words)
+LookupQueries queriesFor(const std::vector<std::string> &words, const BaseFormLexicon *lexicon)
 {
-    return queries(words, true);
+    LookupQueries found = queries(words, true);
+    if (lexicon) {
+        std::unordered_set<std::string> asked(found.terms.begin(), found.terms.end());
+        for (std::size_t i = 0, typed = found.terms.size(); i < typed; ++i)
+            for (std::string &term : termsBehind(*lexicon, found.terms[i]))
+                if (asked.insert(term).second)
+                    found.terms.push_back(std::move(term));
+    }
+    return found;
 }
 
 LookupQueries listingQueriesFor(const std::vector<std::string> &matches)
@@ -100,7 +109,8 @@ void LookupSession::lookUpOccurrence(const std::string &word, std::size_t occurr
     state_.termBox = term;
     switch (lookupKindOf(term)) {
     case LookupKind::Exact:
-        exactLookup(term, kind_, occurrence);
+        if (!baseFormLookup(term))
+            exactLookup(term, kind_, occurrence);
         break;
     case LookupKind::Prefix:
         prefixLookup(term);
@@ -149,6 +159,33 @@ void LookupSession::exactLookup(const std::string &term, WordLookup kind, std::s
     }
     applyLimit();
     state_.found = FoundFlag::Yes;
+}
+
+// Writes what a term the dictionary lacks is found through; false when it is
+// there as typed, or nothing is found, or no lexicon is given.
+bool LookupSession::baseFormLookup(const std::string &term)
+{
+    if (!lexicon_ || !resolution_.definitionOf(term).empty())
+        return false;
+    const std::vector<BaseFormFinding> found =
+        findThroughBaseForms(*lexicon_, term, [this](std::string_view tried) -> const std::string & {
+            return resolution_.definitionOf(tried);
+        });
+    if (found.empty())
+        return false;
+    for (const auto &[baseForm, definition] : found) {
+        std::string line = term + " (" + baseForm + ")";
+        if (kind_ != WordLookup::WordList)
+            line += " = " + definition;
+        if (kind_ == WordLookup::Dictionary || kind_ == WordLookup::WordList)
+            appendOnce(std::move(line));
+        else
+            appendLine(std::move(line));
+        applyLimit();
+        state_.label1 = definition;
+    }
+    state_.found = FoundFlag::Yes;
+    return true;
 }
 
 void LookupSession::prefixLookup(const std::string &typedTerm)

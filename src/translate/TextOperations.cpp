@@ -47,29 +47,34 @@ std::vector<std::string> wordsOfLine(const std::string &line)
 } // namespace
 
 TermLookup lookUpTerm(const std::string &dictionaryPath, const std::string &typed, Language language,
-                      std::size_t paneLines, LookupState state, std::size_t bufferSize)
+                      std::size_t paneLines, LookupState state, const BaseFormLexicon *lexicon,
+                      std::size_t bufferSize)
 {
-    const LookupQueries queries = queriesFor({typed});
+    const LookupQueries queries = queriesFor({typed}, lexicon);
     const Resolution resolution = resolveTerms(dictionaryPath, queries.terms, queries.prefixes, {}, bufferSize);
     LookupSession session(resolution, WordLookup::Term, language, paneLines, std::move(state));
+    if (lexicon)
+        session.useBaseForms(*lexicon);
     session.lookUp(typed);
     return {std::move(session.pane()), session.state()};
 }
 
 TextRun runTextOperation(TextOperation operation, const std::string &dictionaryPath,
                          const std::vector<std::string> &workingLines, Language language, LookupState state,
-                         std::size_t bufferSize)
+                         const BaseFormLexicon *lexicon, std::size_t bufferSize)
 {
     std::vector<std::string> allWords;
     for (const std::string &line : workingLines)
         for (std::string &word : wordsOfLine(line))
             allWords.push_back(std::move(word));
-    const LookupQueries queries = queriesFor(allWords);
+    const LookupQueries queries = queriesFor(allWords, lexicon);
     allWords.clear();
     const Resolution resolution = resolveTerms(dictionaryPath, queries.terms, queries.prefixes, {}, bufferSize);
 
     const std::size_t progressStep = operation == TextOperation::Translate ? 2 : 1;
     LookupSession session(resolution, wordLookupOf(operation), language, 0, std::move(state));
+    if (lexicon)
+        session.useBaseForms(*lexicon);
     TextRun run;
     for (const std::string &line : workingLines) {
         if (operation == TextOperation::Translate)
