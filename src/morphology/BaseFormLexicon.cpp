@@ -34,6 +34,12 @@ std::size_t hashOf(std::string_view form)
     return std::hash<std::string_view>{}(form);
 }
 
+// No field of the lexicon is empty or holds a blank or a line end.
+bool canBeAField(std::string_view word)
+{
+    return !word.empty() && std::none_of(word.begin(), word.end(), [](char c) { return c == ' ' || c == '\n'; });
+}
+
 // A table at most 70 % full, so that a probe meets few other words.
 std::vector<std::uint32_t> emptyTable(std::size_t words)
 {
@@ -142,8 +148,7 @@ BaseForm BaseFormLexicon::baseFormAt(std::uint32_t formOffset) const
 std::vector<BaseForm> BaseFormLexicon::baseFormsOf(std::string_view form) const
 {
     std::vector<BaseForm> found;
-    // No form is empty or holds a blank or a line end.
-    if (form.empty() || form.find_first_of(" \n") != std::string_view::npos)
+    if (!canBeAField(form))
         return found;
     probe(slots_, text_, form, [&](std::uint32_t at) {
         const BaseForm baseForm = baseFormAt(at);
@@ -157,7 +162,7 @@ std::vector<BaseForm> BaseFormLexicon::baseFormsOf(std::string_view form) const
 std::string_view BaseFormLexicon::partsOfSpeechOf(std::string_view lemma) const
 {
     std::string_view parts;
-    if (lemma.empty() || lemma.find_first_of(" \n") != std::string_view::npos)
+    if (!canBeAField(lemma))
         return parts;
     probe(lemmaSlots_, text_, lemma, [&](std::uint32_t at) {
         if (parts.empty())

@@ -170,4 +170,12 @@ std::vector<BaseFormFinding> findThroughBaseForms(const BaseFormLexicon &lexicon
     return found;
 }
 
+const std::vector<BaseFormFinding> &BaseFormFinder::find(std::string_view term)
+{
+    auto [place, isNew] = found_.try_emplace(std::string(term));
+    if (isNew)
+        place->second = findThroughBaseForms(lexicon_, term, definitionOf_);
+    return place->second;
+}
+
 } // namespace zelvora

@@ -5,6 +5,8 @@
 #include <functional>
 #include <string>
 #include <string_view>
+#include <unordered_map>
+#include <utility>
 #include <vector>
 
 namespace zelvora {
@@ -26,17 +28,33 @@ namespace zelvora {
 std::vector<std::string> termsBehind(const BaseFormLexicon &lexicon, std::string_view term);
 
 struct BaseFormFinding {
-    std::string baseForm; // the term found in the dictionary
-    std::string definition;
-
-    bool operator==(const BaseFormFinding &) const = default;
+    std::string baseForm;        // the term found in the dictionary
+    std::string_view definition; // the dictionary's, where DefinitionOf keeps it
 };
 // A term's definition in the dictionary; empty when the dictionary lacks it.
+// The definitions stay where they are while the findings are read.
 using DefinitionOf = std::function<const std::string &(std::string_view term)>;
 
 // What the steps find for `term`, in their order, each term once; nothing
 // when they find nothing.
 std::vector<BaseFormFinding> findThroughBaseForms(const BaseFormLexicon &lexicon, std::string_view term,
                                                   const DefinitionOf &definitionOf);
+
+// findThroughBaseForms in one dictionary, each term worked out once however
+// often a text holds it.
+class BaseFormFinder {
+public:
+    BaseFormFinder(const BaseFormLexicon &lexicon, DefinitionOf definitionOf)
+        : lexicon_(lexicon), definitionOf_(std::move(definitionOf))
+    {
+    }
+
+    const std::vector<BaseFormFinding> &find(std::string_view term);
+
+private:
+    const BaseFormLexicon &lexicon_;
+    DefinitionOf definitionOf_;
+    std::unordered_map<std::string, std::vector<BaseFormFinding>> found_;
+};
 
 } // namespace zelvora

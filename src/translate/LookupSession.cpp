@@ -1,7 +1,6 @@
 #include "translate/LookupSession.h"
 
 #include "dictionary/UpperCase.h"
-#include "morphology/BaseForms.h"
 
 #include <algorithm>
 #include <array>
@@ -31,7 +30,9 @@ const char *shortPrefixText(Language language)
     return language == Language::Italian ? "INSERIRE ALMENO 3 CARATTERI INIZIALI" : "AT LEAST 3 INITIAL CHARACTERS";
 }
 
-LookupQueries queries(const std::vector<std::string> &words, bool eachTermOnce)
+// With a lexicon, each term brings the terms behind it (termsBehind), asked for once.
+LookupQueries queries(const std::vector<std::string> &words, bool eachTermOnce,
+                      const BaseFormLexicon *lexicon = nullptr)
 {
     LookupQueries queries;
     std::unordered_set<std::string> terms;
@@ -39,8 +40,13 @@ LookupQueries queries(const std::vector<std::string> &words, bool eachTermOnce)
         std::string term = toUpperFull(word);
         switch (lookupKindOf(term)) {
         case LookupKind::Exact:
-            if (!eachTermOnce || terms.insert(term).second)
+            if (!eachTermOnce || terms.insert(term).second) {
+                if (lexicon)
+                    for (std::string &behind : termsBehind(*lexicon, term))
+                        if (terms.insert(behind).second)
+                            queries.terms.push_back(std::move(behind));
                 queries.terms.push_back(std::move(term));
+            }
             break;
         case LookupKind::Prefix:
             queries.prefixes.emplace_back(prefixOf(term));
@@ -68,15 +74,7 @@ std::string_view prefixOf(std::string_view term)
 
 LookupQueries queriesFor(const std::vector<std::string> &words, const BaseFormLexicon *lexicon)
 {
-    LookupQueries found = queries(words, true);
-    if (lexicon) {
-        std::unordered_set<std::string> asked(found.terms.begin(), found.terms.end());
-        for (std::size_t i = 0, typed = found.terms.size(); i < typed; ++i)
-            for (std::string &term : termsBehind(*lexicon, found.terms[i]))
-                if (asked.insert(term).second)
-                    found.terms.push_back(std::move(term));
-    }
-    return found;
+    return queries(words, true, lexicon);
 }
 
 LookupQueries listingQueriesFor(const std::vector<std::string> &matches)
@@ -161,22 +159,27 @@ void LookupSession::exactLookup(const std::string &term, WordLookup kind, std::s
     state_.found = FoundFlag::Yes;
 }
 
+void LookupSession::useBaseForms(const BaseFormLexicon &lexicon)
+{
+    baseForms_.emplace(lexicon, [&resolution = resolution_](std::string_view tried) -> const std::string & {
+        return resolution.definitionOf(tried);
+    });
+}
+
 // Writes what a term the dictionary lacks is found through; false when it is
 // there as typed, or nothing is found, or no lexicon is given.
 bool LookupSession::baseFormLookup(const std::string &term)
 {
-    if (!lexicon_ || !resolution_.definitionOf(term).empty())
+    if (!baseForms_ || !resolution_.definitionOf(term).empty())
         return false;
-    const std::vector<BaseFormFinding> found =
-        findThroughBaseForms(*lexicon_, term, [this](std::string_view tried) -> const std::string & {
-            return resolution_.definitionOf(tried);
-        });
+    const std::vector<BaseFormFinding> &found = baseForms_->find(term);
     if (found.empty())
         return false;
     for (const auto &[baseForm, definition] : found) {
-        std::string line = term + " (" + baseForm + ")";
+        std::string line = term;
+        line.append(" (").append(baseForm).append(")");
         if (kind_ != WordLookup::WordList)
-            line += " = " + definition;
+            line.append(" = ").append(definition);
         if (kind_ == WordLookup::Dictionary || kind_ == WordLookup::WordList)
             appendOnce(std::move(line));
         else

@@ -1,17 +1,17 @@
 #pragma once
 
 #include "dictionary/Language.h"
+#include "morphology/BaseForms.h"
 #include "translate/ResultsPane.h"
 #include "translate/TermResolver.h"
 
+#include <optional>
 #include <string>
 #include <string_view>
 #include <unordered_set>
 #include <vector>
 
 namespace zelvora {
-
-class BaseFormLexicon;
 
 // Whether the last lookup appended something (the hidden label Label3 says
 // "SI" or "NO"); Unset until a lookup says.
@@ -77,7 +77,7 @@ public:
     // through its base forms (findThroughBaseForms): one line for each term
     // found, "MANGIAMO (MANGIARE) = eat" ("MANGIAMO (MANGIARE)" in a word
     // list); a word found as typed, or through nothing, is written as before.
-    void useBaseForms(const BaseFormLexicon &lexicon) { lexicon_ = &lexicon; }
+    void useBaseForms(const BaseFormLexicon &lexicon);
 
     ResultsPane &pane() { return pane_; }
     const LookupState &state() const { return state_; }
@@ -91,7 +91,7 @@ private:
     void applyLimit();
 
     const Resolution &resolution_;
-    const BaseFormLexicon *lexicon_ = nullptr;
+    std::optional<BaseFormFinder> baseForms_;
     WordLookup kind_;
     Language language_;
     ResultsPane pane_;

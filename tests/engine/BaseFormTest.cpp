@@ -87,7 +87,7 @@ public:
                  const auto entry = dictionary_.find(std::string(tried));
                  return entry == dictionary_.end() ? None : entry->second;
              }))
-            found.push_back(finding.baseForm + " = " + finding.definition);
+            found.push_back(finding.baseForm + " = " + std::string(finding.definition));
         return found;
     }
     const std::set<std::string> &asked() const { return asked_; }
