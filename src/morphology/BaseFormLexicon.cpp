@@ -12,7 +12,10 @@ namespace zelvora {
 
 namespace {
 
+// A slot of a table holds a word's place in the text (the high 24 bits) and 8
+// bits of its hash, so that a probe reads the text only where a match is likely.
 constexpr std::uint32_t EmptySlot = std::numeric_limits<std::uint32_t>::max();
+constexpr std::size_t LargestText = (std::size_t(1) << 24) - 1; // every place is below EmptySlot's
 constexpr std::string_view PartOfSpeechLetters = "VANF";
 
 // "LEMMA PARTS FORM FORM ...": a lemma and its parts of speech, then its forms,
@@ -34,6 +37,11 @@ std::size_t hashOf(std::string_view form)
     return std::hash<std::string_view>{}(form);
 }
 
+std::uint32_t fingerprintOf(std::size_t hash)
+{
+    return static_cast<std::uint32_t>(hash >> (8 * sizeof(std::size_t) - 8));
+}
+
 // No field of the lexicon is empty or holds a blank or a line end.
 bool canBeAField(std::string_view word)
 {
@@ -48,11 +56,12 @@ std::vector<std::uint32_t> emptyTable(std::size_t words)
 
 void insert(std::vector<std::uint32_t> &table, std::string_view word, std::uint32_t at)
 {
+    const std::size_t hash = hashOf(word);
     const std::size_t mask = table.size() - 1;
-    std::size_t slot = hashOf(word) & mask;
+    std::size_t slot = hash & mask;
     while (table[slot] != EmptySlot)
         slot = (slot + 1) & mask;
-    table[slot] = at;
+    table[slot] = at << 8 | fingerprintOf(hash);
 }
 
 // Calls `onMatch` with the place of each word of the table that equals `word`,
@@ -60,10 +69,14 @@ void insert(std::vector<std::uint32_t> &table, std::string_view word, std::uint3
 template <typename OnMatch>
 void probe(const std::vector<std::uint32_t> &table, std::string_view text, std::string_view word, OnMatch &&onMatch)
 {
+    const std::size_t hash = hashOf(word);
+    const std::uint32_t fingerprint = fingerprintOf(hash);
     const std::size_t mask = table.size() - 1;
-    for (std::size_t slot = hashOf(word) & mask; table[slot] != EmptySlot; slot = (slot + 1) & mask) {
+    for (std::size_t slot = hash & mask; table[slot] != EmptySlot; slot = (slot + 1) & mask) {
+        if ((table[slot] & 0xFF) != fingerprint)
+            continue;
         // Every line ends with '\n' and no word holds one: a match is followed by a character.
-        const std::uint32_t at = table[slot];
+        const std::uint32_t at = table[slot] >> 8;
         if (text.substr(at, word.size()) == word && (text[at + word.size()] == ' ' || text[at + word.size()] == '\n'))
             onMatch(at);
     }
@@ -89,7 +102,7 @@ BaseFormLexicon BaseFormLexicon::load(const std::string &path, std::size_t buffe
                         "not a lexicon of word forms: its first line is not \"" + std::string(LexiconFirstLine) + "\"");
     BaseFormLexicon lexicon;
     std::error_code unknownSize;
-    if (const std::uintmax_t size = std::filesystem::file_size(path, unknownSize); !unknownSize && size < EmptySlot)
+    if (const std::uintmax_t size = std::filesystem::file_size(path, unknownSize); !unknownSize && size <= LargestText)
         lexicon.text_.reserve(static_cast<std::size_t>(size));
     lexicon.sources_ = reader.readLineView();
     for (std::size_t lineNumber = 3; !reader.atEnd(); ++lineNumber) {
@@ -99,7 +112,7 @@ BaseFormLexicon BaseFormLexicon::load(const std::string &path, std::size_t buffe
         if (!isLemmaLine(line))
             throw FileError(path, "line " + std::to_string(lineNumber) +
                                       " is not a lemma, its parts of speech and its forms parted by blanks");
-        if (lexicon.text_.size() + line.size() + 1 >= EmptySlot)
+        if (lexicon.text_.size() + line.size() + 1 > LargestText)
             throw FileError(path, "too large for a lexicon of word forms");
         lexicon.lineStarts_.push_back(static_cast<std::uint32_t>(lexicon.text_.size()));
         lexicon.text_.append(line).push_back('\n');

@@ -34,9 +34,9 @@ struct BaseForm {
 // "ANDARE V VADO VAI VA ANDIAMO ANDATE VANNO ...". A form under several lemmas
 // has them all, in the order of their lines.
 //
-// Held as the file's lines in one block of bytes, with open-addressing tables
-// of the forms' and the lemmas' places in it, so that a look-up is one hash
-// and a few comparisons.
+// Held as the file's lines in one block of bytes (16 MB at most), with
+// open-addressing tables of the forms' and the lemmas' places in it, so that
+// a look-up is one hash and a few comparisons.
 class BaseFormLexicon {
 public:
     // Reads the whole file. Throws FileError when it cannot be read, or when
@@ -63,8 +63,8 @@ private:
     std::string sources_;
     std::string text_;                      // the lemma lines, each ended by '\n'
     std::vector<std::uint32_t> lineStarts_; // where each lemma line begins in text_
-    std::vector<std::uint32_t> slots_;      // where a form begins in text_, or EmptySlot
-    std::vector<std::uint32_t> lemmaSlots_; // where a lemma line begins in text_, or EmptySlot
+    std::vector<std::uint32_t> slots_;      // where each form begins in text_
+    std::vector<std::uint32_t> lemmaSlots_; // where each lemma line begins in text_
     std::size_t formCount_ = 0;
 };
 

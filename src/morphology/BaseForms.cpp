@@ -1,6 +1,7 @@
 #include "morphology/BaseForms.h"
 
 #include <algorithm>
+#include <utility>
 
 namespace zelvora {
 
@@ -85,19 +86,6 @@ std::vector<std::string> baseFormsOf(const BaseFormLexicon &lexicon, std::string
     return lemmas;
 }
 
-// A word and its base forms; the base forms are tried when it is not found itself.
-struct Word {
-    std::string asTyped;
-    std::vector<std::string> baseForms;
-};
-
-// What the steps try for a term.
-struct Tries {
-    std::string plain; // the term with plain apostrophes
-    std::vector<std::string> baseForms;
-    std::vector<Word> parts;
-};
-
 // The parts of a word parted by apostrophes between two characters, each
 // elided part keeping its apostrophe: DELL'ACQUA gives DELL' and ACQUA. A
 // word without such an apostrophe has no parts.
@@ -115,38 +103,42 @@ std::vector<std::string_view> elidedParts(std::string_view word)
     return parts;
 }
 
-Tries triesFor(const BaseFormLexicon &lexicon, std::string_view term)
-{
-    Tries tries;
-    tries.plain = term;
-    std::replace(tries.plain.begin(), tries.plain.end(), TypographicApostrophe, Apostrophe);
-    tries.baseForms = baseFormsOf(lexicon, tries.plain);
-    for (const std::string_view part : elidedParts(tries.plain))
-        tries.parts.push_back({std::string(part), baseFormsOf(lexicon, part)});
-    return tries;
-}
-
 } // namespace
 
-std::vector<std::string> termsBehind(const BaseFormLexicon &lexicon, std::string_view term)
+BaseFormFinder::WorkedOut &BaseFormFinder::workedOut(std::string_view term)
 {
-    Tries tries = triesFor(lexicon, term);
+    auto [place, isNew] = words_.try_emplace(std::string(term));
+    WorkedOut &word = place->second;
+    if (isNew) {
+        word.plain = term;
+        std::replace(word.plain.begin(), word.plain.end(), TypographicApostrophe, Apostrophe);
+        word.baseForms = baseFormsOf(lexicon_, word.plain);
+        for (const std::string_view part : elidedParts(word.plain))
+            word.parts.push_back({std::string(part), baseFormsOf(lexicon_, part)});
+    }
+    return word;
+}
+
+std::vector<std::string> BaseFormFinder::termsBehind(std::string_view term)
+{
+    const WorkedOut &word = workedOut(term);
     std::vector<std::string> terms;
-    if (tries.plain != term)
-        terms.push_back(tries.plain);
-    std::move(tries.baseForms.begin(), tries.baseForms.end(), std::back_inserter(terms));
-    for (Word &part : tries.parts) {
-        terms.push_back(std::move(part.asTyped));
-        std::move(part.baseForms.begin(), part.baseForms.end(), std::back_inserter(terms));
+    if (word.plain != term)
+        terms.push_back(word.plain);
+    terms.insert(terms.end(), word.baseForms.begin(), word.baseForms.end());
+    for (const Word &part : word.parts) {
+        terms.push_back(part.asTyped);
+        terms.insert(terms.end(), part.baseForms.begin(), part.baseForms.end());
     }
     return terms;
 }
 
-std::vector<BaseFormFinding> findThroughBaseForms(const BaseFormLexicon &lexicon, std::string_view term,
-                                                  const DefinitionOf &definitionOf)
+const std::vector<BaseFormFinding> &BaseFormFinder::find(std::string_view term, const DefinitionOf &definitionOf)
 {
-    const Tries tries = triesFor(lexicon, term);
-    std::vector<BaseFormFinding> found;
+    WorkedOut &word = workedOut(term);
+    std::vector<BaseFormFinding> &found = word.found;
+    if (std::exchange(word.looked, true))
+        return found;
     const auto tryTerm = [&](const std::string &tried) {
         const std::string &definition = definitionOf(tried);
         if (definition.empty())
@@ -156,26 +148,18 @@ std::vector<BaseFormFinding> findThroughBaseForms(const BaseFormLexicon &lexicon
             found.push_back({tried, definition});
         return true;
     };
-    if (tries.plain != term && tryTerm(tries.plain))
+    if (word.plain != term && tryTerm(word.plain))
         return found;
-    for (const std::string &baseForm : tries.baseForms)
+    for (const std::string &baseForm : word.baseForms)
         tryTerm(baseForm);
     if (!found.empty())
         return found;
     // Each part as a word of its own: as typed, else through its base forms.
-    for (const Word &part : tries.parts)
+    for (const Word &part : word.parts)
         if (!tryTerm(part.asTyped))
             for (const std::string &baseForm : part.baseForms)
                 tryTerm(baseForm);
     return found;
-}
-
-const std::vector<BaseFormFinding> &BaseFormFinder::find(std::string_view term)
-{
-    auto [place, isNew] = found_.try_emplace(std::string(term));
-    if (isNew)
-        place->second = findThroughBaseForms(lexicon_, term, definitionOf_);
-    return place->second;
 }
 
 } // namespace zelvora

@@ -6,7 +6,6 @@
 #include <string>
 #include <string_view>
 #include <unordered_map>
-#include <utility>
 #include <vector>
 
 namespace zelvora {
@@ -23,10 +22,6 @@ namespace zelvora {
 //    C'È): each part, the elided ones keeping their apostrophe (DELL', ACQUA),
 //    looked up as a word: as typed, else through its base forms (C': CI).
 
-// Every term those steps may ask the dictionary for, so that one pass over it
-// resolves them all. `term` is in capitals and is not among them.
-std::vector<std::string> termsBehind(const BaseFormLexicon &lexicon, std::string_view term);
-
 struct BaseFormFinding {
     std::string baseForm;        // the term found in the dictionary
     std::string_view definition; // the dictionary's, where DefinitionOf keeps it
@@ -35,26 +30,38 @@ struct BaseFormFinding {
 // The definitions stay where they are while the findings are read.
 using DefinitionOf = std::function<const std::string &(std::string_view term)>;
 
-// What the steps find for `term`, in their order, each term once; nothing
-// when they find nothing.
-std::vector<BaseFormFinding> findThroughBaseForms(const BaseFormLexicon &lexicon, std::string_view term,
-                                                  const DefinitionOf &definitionOf);
-
-// findThroughBaseForms in one dictionary, each term worked out once however
-// often a text holds it.
+// The steps for the words of one run in one dictionary: first the terms they
+// may ask the dictionary for, so that one pass over it resolves them all; then,
+// once resolved, what each word is found through. Each word is worked out once
+// however often the text holds it.
 class BaseFormFinder {
 public:
-    BaseFormFinder(const BaseFormLexicon &lexicon, DefinitionOf definitionOf)
-        : lexicon_(lexicon), definitionOf_(std::move(definitionOf))
-    {
-    }
+    explicit BaseFormFinder(const BaseFormLexicon &lexicon) : lexicon_(lexicon) {}
 
-    const std::vector<BaseFormFinding> &find(std::string_view term);
+    // Every term the steps may ask the dictionary for; `term`, in capitals,
+    // is not among them.
+    std::vector<std::string> termsBehind(std::string_view term);
+    // What the steps find for `term`, in their order, each term once; nothing
+    // when they find nothing. The first answer for a term is kept.
+    const std::vector<BaseFormFinding> &find(std::string_view term, const DefinitionOf &definitionOf);
 
 private:
+    // A word and its base forms; the base forms are tried when it is not found itself.
+    struct Word {
+        std::string asTyped;
+        std::vector<std::string> baseForms;
+    };
+    struct WorkedOut {
+        std::string plain; // the term with plain apostrophes
+        std::vector<std::string> baseForms;
+        std::vector<Word> parts;
+        bool looked = false; // `found` is known
+        std::vector<BaseFormFinding> found;
+    };
+    WorkedOut &workedOut(std::string_view term);
+
     const BaseFormLexicon &lexicon_;
-    DefinitionOf definitionOf_;
-    std::unordered_map<std::string, std::vector<BaseFormFinding>> found_;
+    std::unordered_map<std::string, WorkedOut> words_;
 };
 
 } // namespace zelvora

@@ -1,6 +1,7 @@
 #include "translate/LookupSession.h"
 
 #include "dictionary/UpperCase.h"
+#include "morphology/BaseForms.h"
 
 #include <algorithm>
 #include <array>
@@ -30,9 +31,9 @@ const char *shortPrefixText(Language language)
     return language == Language::Italian ? "INSERIRE ALMENO 3 CARATTERI INIZIALI" : "AT LEAST 3 INITIAL CHARACTERS";
 }
 
-// With a lexicon, each term brings the terms behind it (termsBehind), asked for once.
+// With base forms, each term brings the terms behind it, asked for once.
 LookupQueries queries(const std::vector<std::string> &words, bool eachTermOnce,
-                      const BaseFormLexicon *lexicon = nullptr)
+                      BaseFormFinder *baseForms = nullptr)
 {
     LookupQueries queries;
     std::unordered_set<std::string> terms;
@@ -41,8 +42,8 @@ LookupQueries queries(const std::vector<std::string> &words, bool eachTermOnce,
         switch (lookupKindOf(term)) {
         case LookupKind::Exact:
             if (!eachTermOnce || terms.insert(term).second) {
-                if (lexicon)
-                    for (std::string &behind : termsBehind(*lexicon, term))
+                if (baseForms)
+                    for (std::string &behind : baseForms->termsBehind(term))
                         if (terms.insert(behind).second)
                             queries.terms.push_back(std::move(behind));
                 queries.terms.push_back(std::move(term));
@@ -72,9 +73,9 @@ std::string_view prefixOf(std::string_view term)
     return term.substr(0, term.size() - 1);
 }
 
-LookupQueries queriesFor(const std::vector<std::string> &words, const BaseFormLexicon *lexicon)
+LookupQueries queriesFor(const std::vector<std::string> &words, BaseFormFinder *baseForms)
 {
-    return queries(words, true, lexicon);
+    return queries(words, true, baseForms);
 }
 
 LookupQueries listingQueriesFor(const std::vector<std::string> &matches)
@@ -159,20 +160,16 @@ void LookupSession::exactLookup(const std::string &term, WordLookup kind, std::s
     state_.found = FoundFlag::Yes;
 }
 
-void LookupSession::useBaseForms(const BaseFormLexicon &lexicon)
-{
-    baseForms_.emplace(lexicon, [&resolution = resolution_](std::string_view tried) -> const std::string & {
-        return resolution.definitionOf(tried);
-    });
-}
-
 // Writes what a term the dictionary lacks is found through; false when it is
-// there as typed, or nothing is found, or no lexicon is given.
+// there as typed, or nothing is found, or there are no base forms to use.
 bool LookupSession::baseFormLookup(const std::string &term)
 {
     if (!baseForms_ || !resolution_.definitionOf(term).empty())
         return false;
-    const std::vector<BaseFormFinding> &found = baseForms_->find(term);
+    const std::vector<BaseFormFinding> &found =
+        baseForms_->find(term, [this](std::string_view tried) -> const std::string & {
+            return resolution_.definitionOf(tried);
+        });
     if (found.empty())
         return false;
     for (const auto &[baseForm, definition] : found) {

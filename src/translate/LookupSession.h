@@ -1,17 +1,17 @@
 #pragma once
 
 #include "dictionary/Language.h"
-#include "morphology/BaseForms.h"
 #include "translate/ResultsPane.h"
 #include "translate/TermResolver.h"
 
-#include <optional>
 #include <string>
 #include <string_view>
 #include <unordered_set>
 #include <vector>
 
 namespace zelvora {
+
+class BaseFormFinder;
 
 // Whether the last lookup appended something (the hidden label Label3 says
 // "SI" or "NO"); Unset until a lookup says.
@@ -48,8 +48,8 @@ struct LookupQueries {
     std::vector<std::string> prefixes;
 };
 // For lookups of the words: each term once, as a lookup shows its first entry;
-// with a lexicon, also every term that the words' base forms may bring.
-LookupQueries queriesFor(const std::vector<std::string> &words, const BaseFormLexicon *lexicon = nullptr);
+// with base forms, also every term that they may bring.
+LookupQueries queriesFor(const std::vector<std::string> &words, BaseFormFinder *baseForms = nullptr);
 // For a listing of matches (LookupSession::lookUpListing): each term once per
 // match, as its n-th match shows its n-th entry.
 LookupQueries listingQueriesFor(const std::vector<std::string> &matches);
@@ -74,10 +74,11 @@ public:
     // A line written straight into the pane.
     void appendLine(std::string line);
     // From now on, a word that the dictionary lacks as typed is looked up
-    // through its base forms (findThroughBaseForms): one line for each term
-    // found, "MANGIAMO (MANGIARE) = eat" ("MANGIAMO (MANGIARE)" in a word
-    // list); a word found as typed, or through nothing, is written as before.
-    void useBaseForms(const BaseFormLexicon &lexicon);
+    // through its base forms (the finder that brought the queries): one line
+    // for each term found, "MANGIAMO (MANGIARE) = eat" ("MANGIAMO (MANGIARE)"
+    // in a word list); a word found as typed, or through nothing, is written
+    // as before.
+    void useBaseForms(BaseFormFinder &baseForms) { baseForms_ = &baseForms; }
 
     ResultsPane &pane() { return pane_; }
     const LookupState &state() const { return state_; }
@@ -91,7 +92,7 @@ private:
     void applyLimit();
 
     const Resolution &resolution_;
-    std::optional<BaseFormFinder> baseForms_;
+    BaseFormFinder *baseForms_ = nullptr;
     WordLookup kind_;
     Language language_;
     ResultsPane pane_;

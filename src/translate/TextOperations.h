@@ -9,9 +9,11 @@
 
 namespace zelvora {
 
+class BaseFormLexicon;
+
 // Looks up one term typed in the term box, with `paneLines` lines already in
 // the results pane; with a lexicon, through its base forms when the dictionary
-// lacks it (LookupSession::useBaseForms). Reads the dictionary once. Throws FileError.
+// lacks it (BaseFormFinder). Reads the dictionary once. Throws FileError.
 struct TermLookup {
     ResultsPane pane;
     LookupState state;

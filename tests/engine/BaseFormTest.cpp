@@ -13,7 +13,6 @@
 
 #include <algorithm>
 #include <map>
-#include <set>
 #include <string>
 #include <vector>
 
@@ -71,32 +70,24 @@ std::vector<std::string> lemmasOf(const BaseFormLexicon &lexicon, std::string_vi
     return lemmas;
 }
 
-// What a word is found through in a dictionary of these terms; also notes
-// the terms asked for on the way.
-class Findings {
-public:
-    explicit Findings(std::map<std::string, std::string> dictionary) : dictionary_(std::move(dictionary)) {}
-
-    std::vector<std::string> of(const BaseFormLexicon &lexicon, std::string_view term)
-    {
-        asked_.clear();
-        std::vector<std::string> found;
-        for (const BaseFormFinding &finding :
-             zelvora::findThroughBaseForms(lexicon, term, [&](std::string_view tried) -> const std::string & {
-                 asked_.emplace(tried);
-                 const auto entry = dictionary_.find(std::string(tried));
-                 return entry == dictionary_.end() ? None : entry->second;
-             }))
-            found.push_back(finding.baseForm + " = " + std::string(finding.definition));
-        return found;
-    }
-    const std::set<std::string> &asked() const { return asked_; }
-
-private:
-    static inline const std::string None;
-    std::map<std::string, std::string> dictionary_;
-    std::set<std::string> asked_;
-};
+// What a word is found through in a dictionary of these terms, as one run
+// finds it: the terms behind it first, then the findings. Every term the
+// findings look at must be among those behind it, which one pass resolved.
+std::vector<std::string> findingsOf(const BaseFormLexicon &lexicon,
+                                    const std::map<std::string, std::string> &dictionary, std::string_view term)
+{
+    static const std::string None;
+    zelvora::BaseFormFinder finder(lexicon);
+    const std::vector<std::string> behind = finder.termsBehind(term);
+    std::vector<std::string> found;
+    for (const BaseFormFinding &finding : finder.find(term, [&](std::string_view tried) -> const std::string & {
+             EXPECT_NE(std::find(behind.begin(), behind.end(), tried), behind.end()) << term << " looks at " << tried;
+             const auto entry = dictionary.find(std::string(tried));
+             return entry == dictionary.end() ? None : entry->second;
+         }))
+        found.push_back(finding.baseForm + " = " + std::string(finding.definition));
+    return found;
+}
 
 } // namespace
 
@@ -160,11 +151,12 @@ TEST(Lexicon, RefusesAFileThatIsNoLexiconAndNamesIt)
 TEST(BaseForms, AWordIsFoundThroughWhatTheDictionaryHas)
 {
     const Lexicon lexicon;
-    Findings findings({{"ANDARE", "to go"},      {"ESSERE", "to be"},      {"STARE", "to stay"}, {"AMICO", "friend"},
-                       {"AMICA", "friend (f.)"}, {"BELLO", "beautiful"},   {"CASA", "house"},    {"DIRE", "to say"},
-                       {"TROVARE", "to find"},   {"SALUTARE", "to greet"}, {"FARE", "to do"},    {"LUNGO", "long"},
-                       {"MANGIARE", "to eat"},   {"DELL'", "of the"},      {"ACQUA", "water"},   {"CI", "there"},
-                       {"\xC8", "is"},           {"ORA", "hour"},          {"PO'", "a little"},  {"L'", "the"}});
+    const std::map<std::string, std::string> dictionary = {
+        {"ANDARE", "to go"},      {"ESSERE", "to be"},      {"STARE", "to stay"}, {"AMICO", "friend"},
+        {"AMICA", "friend (f.)"}, {"BELLO", "beautiful"},   {"CASA", "house"},    {"DIRE", "to say"},
+        {"TROVARE", "to find"},   {"SALUTARE", "to greet"}, {"FARE", "to do"},    {"LUNGO", "long"},
+        {"MANGIARE", "to eat"},   {"DELL'", "of the"},      {"ACQUA", "water"},   {"CI", "there"},
+        {"\xC8", "is"},           {"ORA", "hour"},          {"PO'", "a little"},  {"L'", "the"}};
     const std::map<std::string, std::vector<std::string>> expected = {
         {"VADO", {"ANDARE = to go"}},
         {"STATO", {"ESSERE = to be", "STARE = to stay"}},
@@ -196,13 +188,8 @@ TEST(BaseForms, AWordIsFoundThroughWhatTheDictionaryHas)
         {"ISSIMO", {}},
         {"", {}},
     };
-    for (const auto &[term, found] : expected) {
-        EXPECT_EQ(findings.of(*lexicon, term), found) << term;
-        // A single pass resolves them: every term looked at is among those asked for before.
-        const std::vector<std::string> behind = zelvora::termsBehind(*lexicon, term);
-        for (const std::string &asked : findings.asked())
-            EXPECT_NE(std::find(behind.begin(), behind.end(), asked), behind.end()) << term << " asked " << asked;
-    }
+    for (const auto &[term, found] : expected)
+        EXPECT_EQ(findingsOf(*lexicon, dictionary, term), found) << term;
 }
 
 TEST(BaseForms, LookupsWriteTheBaseFormTheyFoundAndNothingElseChanges)
