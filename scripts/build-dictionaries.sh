@@ -16,8 +16,16 @@
 #       Writes DATA_FOLDER/tutti_i_dizionari.txt from the dictionary files that
 #       exist in DATA_FOLDER/dizionari/.
 #
+# It also builds the lexicon of Italian word forms that the lookups through
+# base forms read ("Cerca anche le forme base"), forme_italiane.txt beside the
+# dictionaries: the Morph-it! tables of three npm packages, fetched with
+# `npm pack` into BUILD/dictionary-cache/npm/, converted with zelvora-forms
+# together with our own supplement (tools/forms/supplement/). Without npm, or
+# when the packages cannot be had, it says so and the item stays disabled.
+#
 # Nothing is installed: the packages are only unpacked into the cache.
-# Environment: ZELVORA_IMPORT (the converter; default BUILD/tools/import/zelvora-import),
+# Environment: ZELVORA_IMPORT, ZELVORA_FORMS (the converters; default
+# BUILD/tools/import/zelvora-import, BUILD/tools/forms/zelvora-forms),
 # ZELVORA_DICTIONARY_CACHE, ZELVORA_REAL_DATA (the two folders above).
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
@@ -83,6 +91,13 @@ dictionaries=(
 separator="________________________"
 default_dictionary="italiano_inglese.txt"
 
+# The lexicon of word forms: the npm packages (name@version) and their tables,
+# read in this order after our supplement, each with the option telling its kind.
+lexicon_name="forme_italiane.txt"
+lexicon_packages="italian-verbs-dict@3.4.0 italian-adjectives-dict@3.4.0 italian-words-dict@3.4.0"
+lexicon_tables="--verbs italian-verbs-dict/package/dist/verbs.json --adjectives italian-adjectives-dict/package/dist/adjectives.json --nouns italian-words-dict/package/dist/words.json"
+lexicon_source="Morph-it! 0.4.8, a morphological lexicon of Italian by Marco Baroni and Eros Zanchetta, CC BY-SA 2.0 and GNU LGPL, as the npm packages italian-verbs-dict, italian-adjectives-dict and italian-words-dict 3.4.0 (RosaeNLG) publish it; the forms of essere and avere, of bello, buono, grande, the determiners and the elided words from Zelvora's own supplement (tools/forms/supplement); built on this computer"
+
 sections=() files=() titles=() sources=() inputs=()
 for entry in "${dictionaries[@]}"; do
   IFS='|' read -r section file title source input <<<"$entry"
@@ -124,11 +139,15 @@ build=$(dirname "$program")
 cache=${ZELVORA_DICTIONARY_CACHE:-$build/dictionary-cache}
 real=${ZELVORA_REAL_DATA:-$build/real-data}
 import=${ZELVORA_IMPORT:-$build/tools/import/zelvora-import}
+forms=${ZELVORA_FORMS:-$build/tools/forms/zelvora-forms}
 supplements="$root/tools/import/supplement"
+forms_supplement="$root/tools/forms/supplement/$lexicon_name"
 
-if [ ! -x "$import" ] && [ -f "$build/CMakeCache.txt" ]; then
-  cmake --build "$build" -j2 --target zelvora-import >/dev/null
-fi
+for tool in "$import" "$forms"; do
+  if [ ! -x "$tool" ] && [ -f "$build/CMakeCache.txt" ]; then
+    cmake --build "$build" -j2 --target "${tool##*/}" >/dev/null
+  fi
+done
 [ -x "$import" ] || { echo "zelvora-import not found at $import" >&2; exit 1; }
 
 # Puts the built dictionaries beside the program in place of the sample: a
@@ -154,19 +173,30 @@ install_beside_program() {
   for target in "$program/dizionari"/*; do
     [ -e "$real/dizionari/${target##*/}" ] || rm -f "$target"
   done
+  install_lexicon
+}
+# The lexicon of word forms beside the program, by a link or a copy, when it was built.
+install_lexicon() {
+  local source="$real/$lexicon_name" target="$program/$lexicon_name"
+  [ -f "$source" ] && ! [ "$source" -ef "$target" ] || return 0
+  ln -f "$source" "$target" 2>/dev/null || { cp -p "$source" "$target.new" && mv "$target.new" "$target"; }
 }
 report() {
   local count message
   count=$(grep -vc "^$separator" "$real/tutti_i_dizionari.txt" || true)
   message="Real dictionaries: $count files in $program"
   [ -z "${1:-}" ] || message+=" (not available: $1)"
+  [ ! -f "$program/$lexicon_name" ] || message+=", with the lexicon of word forms"
   echo "$message"
 }
 
 # Nothing to do when the packages, the converter and this script are those of
 # the last complete build: one stat, no reading of the inputs.
 stamp="$real/up-to-date"
-signature() { stat -c '%n %s %Y' "$script" "$import" "$supplements"/*.txt "$cache"/debs/*.deb 2>/dev/null || true; }
+signature() {
+  stat -c '%n %s %Y' "$script" "$import" "$supplements"/*.txt "$cache"/debs/*.deb \
+    "$forms" "$forms_supplement" "$cache"/npm/*.tgz 2>/dev/null || true
+}
 if [ -f "$stamp" ] && [ -f "$real/tutti_i_dizionari.txt" ] && [ "$(signature)" = "$(cat "$stamp")" ]; then
   install_beside_program
   report
@@ -178,6 +208,58 @@ summaries="$real/summaries" # what zelvora-import said about each file
 mkdir -p "$cache/debs" "$cache/unpacked" "$real/dizionari" "$summaries"
 log="$real/build.log" # what this run did and what failed
 : >"$log"
+
+# 0. The lexicon of word forms: fetch the npm packages the cache lacks, unpack
+# them, convert when the lexicon is older than its inputs, the converter or
+# this script. Says why when it cannot, and returns 1.
+build_lexicon() {
+  local package name tarball folder input missing=() arguments=() word stale=no
+  local lexicon="$real/$lexicon_name"
+  [ -x "$forms" ] || { echo "Lexicon of word forms not built: zelvora-forms not found at $forms."; return 1; }
+  mkdir -p "$cache/npm"
+  for package in $lexicon_packages; do
+    name=${package%@*}
+    [ -f "$cache/npm/$name-${package#*@}.tgz" ] || missing+=("$package")
+  done
+  if [ ${#missing[@]} -gt 0 ]; then
+    if ! command -v npm >/dev/null; then
+      echo "Lexicon of word forms not built: npm is not installed (Debian package npm); 'Cerca anche le forme base' stays disabled."
+      return 1
+    fi
+    if ! (cd "$cache/npm" && npm pack --silent "${missing[@]}") >>"$log" 2>&1; then
+      echo "Lexicon of word forms not built: npm pack could not fetch ${missing[*]} (see $log); 'Cerca anche le forme base' stays disabled."
+      return 1
+    fi
+  fi
+  for package in $lexicon_packages; do
+    name=${package%@*} tarball="$cache/npm/${package%@*}-${package#*@}.tgz" folder="$cache/unpacked/npm/$name"
+    if [ ! -f "$folder/.unpacked" ] || [ "$tarball" -nt "$folder/.unpacked" ]; then
+      rm -rf "$folder" && mkdir -p "$folder" && tar -xzf "$tarball" -C "$folder" && touch "$folder/.unpacked"
+    fi
+    [ "$tarball" -nt "$lexicon" ] && stale=yes
+  done
+  for word in $lexicon_tables; do
+    case $word in
+      --*) arguments+=("$word") ;;
+      *) arguments+=("$cache/unpacked/npm/$word") ;;
+    esac
+  done
+  [ -f "$lexicon" ] || stale=yes
+  for input in "$forms" "$script" "$forms_supplement"; do
+    [ "$input" -nt "$lexicon" ] && stale=yes
+  done
+  [ $stale = yes ] || return 0
+  if ! "$forms" --source "$lexicon_source" --supplement "$forms_supplement" "${arguments[@]}" -o "$lexicon" \
+    2>"$summaries/$lexicon_name"; then
+    cat "$summaries/$lexicon_name" >>"$log"
+    echo "Lexicon of word forms not built: zelvora-forms failed (see $log)."
+    return 1
+  fi
+  head -n 1 "$summaries/$lexicon_name" >>"$log"
+}
+lexicon_built=yes
+build_lexicon || lexicon_built=no
+install_lexicon
 
 # The package of input $1 (none for our supplements), and the files it reads there.
 package_of() {
@@ -294,5 +376,5 @@ fi
 
 # 5. Beside the program, in place of the sample.
 install_beside_program
-[ ${#failed[@]} -gt 0 ] || [ ${#unavailable[@]} -gt 0 ] || signature >"$stamp"
+[ ${#failed[@]} -gt 0 ] || [ ${#unavailable[@]} -gt 0 ] || [ $lexicon_built = no ] || signature >"$stamp"
 report "${unavailable[*]}"

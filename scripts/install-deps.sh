@@ -1,5 +1,8 @@
 #!/usr/bin/env bash
 # Installs, on Debian 12, whatever the build, the program and the tests need and is missing.
+#   scripts/install-deps.sh [--set-up]
+#       --set-up: also npm, with which scripts/build-dictionaries.sh fetches the
+#       lexicon of word forms (scripts/run.sh asks for it; the tests do not).
 set -euo pipefail
 
 packages=(
@@ -9,6 +12,9 @@ packages=(
   zlib1g-dev
   fonts-dejavu-core
 )
+if [ "${1:-}" = "--set-up" ] && ! command -v npm >/dev/null; then
+  packages+=(npm)
+fi
 
 missing=()
 for package in "${packages[@]}"; do

@@ -15,6 +15,7 @@
 #include <string>
 #include <vector>
 
+class BaseFormSwitch;
 class ProgressBar;
 class QAction;
 class QCheckBox;
@@ -185,4 +186,5 @@ private:
     QMenu *PopupMenu1 = nullptr;
     QMenu *PopupMenu2 = nullptr;
     StatusNotes *notes = nullptr;
+    BaseFormSwitch *baseForms = nullptr;
 };

@@ -3,6 +3,8 @@
 
 #include "app/Form1.h"
 
+#include "app/BaseFormSwitch.h"
+
 #include <QAbstractButton>
 #include <QAction>
 #include <QMenu>
@@ -72,6 +74,8 @@ void Form1::createMenus()
     item(utilities, "Azzera3", QKeySequence(Qt::Key_F7));
     item(utilities, "Accapoautomatico1", QKeySequence(Qt::Key_F8))->setCheckable(true);
     item(utilities, "Nascondileinformazioni2", QKeySequence(Qt::Key_F9));
+    baseForms = new BaseFormSwitch(utilities, AppFolder + QString::fromLatin1(zelvora::LexiconFileName), this,
+                                   [this] { return language(); });
 
     connect(item(bar, "Esci1"), &QAction::triggered, this, &Form1::Button4Click);
 

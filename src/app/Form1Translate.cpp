@@ -3,6 +3,7 @@
 
 #include "app/Form1.h"
 
+#include "app/BaseFormSwitch.h"
 #include "app/EditableComboBox.h"
 #include "app/ScreenText.h"
 #include "app/StatusNotes.h"
@@ -81,7 +82,8 @@ void Form1::Button1Click()
     zelvora::TermLookup lookup;
     try {
         lookup = zelvora::lookUpTerm(toLocalPath(CurrentDictPath), state.termBox, language(),
-                                     static_cast<std::size_t>(paneLineCount(RxRichEdit2)), state);
+                                     static_cast<std::size_t>(paneLineCount(RxRichEdit2)), state,
+                                     baseForms->lexicon());
     } catch (const zelvora::FileError &error) {
         ComboBox2->setEditText(toScreen(term));
         showFileError(error);
@@ -143,7 +145,7 @@ void Form1::runTextOperation(zelvora::TextOperation operation)
         const std::vector<std::string> workingLines = zelvora::prepareWorkingFile(
             toLocalPath(AppFolder + QString::fromLatin1(zelvora::WorkingFileName)), toBytes(paneLines(RxRichEdit1)));
         run = zelvora::runTextOperation(operation, toLocalPath(CurrentDictPath), workingLines, language(),
-                                        lookupState());
+                                        lookupState(), baseForms->lexicon());
     } catch (const zelvora::FileError &error) {
         showFileError(error);
         return;

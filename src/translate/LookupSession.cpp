@@ -1,6 +1,7 @@
 #include "translate/LookupSession.h"
 
 #include "dictionary/UpperCase.h"
+#include "morphology/BaseForms.h"
 
 #include <algorithm>
 #include <array>
@@ -30,7 +31,9 @@ const char *shortPrefixText(Language language)
     return language == Language::Italian ? "INSERIRE ALMENO 3 CARATTERI INIZIALI" : "AT LEAST 3 INITIAL CHARACTERS";
 }
 
-LookupQueries queries(const std::vector<std::string> &words, bool eachTermOnce)
+// With base forms, each term brings the terms behind it, asked for once.
+LookupQueries queries(const std::vector<std::string> &words, bool eachTermOnce,
+                      BaseFormFinder *baseForms = nullptr)
 {
     LookupQueries queries;
     std::unordered_set<std::string> terms;
@@ -38,8 +41,13 @@ LookupQueries queries(const std::vector<std::string> &words, bool eachTermOnce)
         std::string term = toUpperFull(word);
         switch (lookupKindOf(term)) {
         case LookupKind::Exact:
-            if (!eachTermOnce || terms.insert(term).second)
+            if (!eachTermOnce || terms.insert(term).second) {
+                if (baseForms)
+                    for (std::string &behind : baseForms->termsBehind(term))
+                        if (terms.insert(behind).second)
+                            queries.terms.push_back(std::move(behind));
                 queries.terms.push_back(std::move(term));
+            }
             break;
         case LookupKind::Prefix:
             queries.prefixes.emplace_back(prefixOf(term));
@@ -65,9 +73,9 @@ std::string_view prefixOf(std::string_view term)
     return term.substr(0, term.size() - 1);
 }
 
-LookupQueries queriesFor(const std::vector<std::string> &words)
+LookupQueries queriesFor(const std::vector<std::string> &words, BaseFormFinder *baseForms)
 {
-    return queries(words, true);
+    return queries(words, true, baseForms);
 }
 
 LookupQueries listingQueriesFor(const std::vector<std::string> &matches)
@@ -100,7 +108,8 @@ void LookupSession::lookUpOccurrence(const std::string &word, std::size_t occurr
     state_.termBox = term;
     switch (lookupKindOf(term)) {
     case LookupKind::Exact:
-        exactLookup(term, kind_, occurrence);
+        if (!baseFormLookup(term))
+            exactLookup(term, kind_, occurrence);
         break;
     case LookupKind::Prefix:
         prefixLookup(term);
@@ -149,6 +158,34 @@ void LookupSession::exactLookup(const std::string &term, WordLookup kind, std::s
     }
     applyLimit();
     state_.found = FoundFlag::Yes;
+}
+
+// Writes what a term the dictionary lacks is found through; false when it is
+// there as typed, or nothing is found, or there are no base forms to use.
+bool LookupSession::baseFormLookup(const std::string &term)
+{
+    if (!baseForms_ || !resolution_.definitionOf(term).empty())
+        return false;
+    const std::vector<BaseFormFinding> &found =
+        baseForms_->find(term, [this](std::string_view tried) -> const std::string & {
+            return resolution_.definitionOf(tried);
+        });
+    if (found.empty())
+        return false;
+    for (const auto &[baseForm, definition] : found) {
+        std::string line = term;
+        line.append(" (").append(baseForm).append(")");
+        if (kind_ != WordLookup::WordList)
+            line.append(" = ").append(definition);
+        if (kind_ == WordLookup::Dictionary || kind_ == WordLookup::WordList)
+            appendOnce(std::move(line));
+        else
+            appendLine(std::move(line));
+        applyLimit();
+        state_.label1 = definition;
+    }
+    state_.found = FoundFlag::Yes;
+    return true;
 }
 
 void LookupSession::prefixLookup(const std::string &typedTerm)

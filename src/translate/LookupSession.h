@@ -11,6 +11,8 @@
 
 namespace zelvora {
 
+class BaseFormFinder;
+
 // Whether the last lookup appended something (the hidden label Label3 says
 // "SI" or "NO"); Unset until a lookup says.
 enum class FoundFlag { Unset, Yes, No };
@@ -45,8 +47,9 @@ struct LookupQueries {
     std::vector<std::string> terms;
     std::vector<std::string> prefixes;
 };
-// For lookups of the words: each term once, as a lookup shows its first entry.
-LookupQueries queriesFor(const std::vector<std::string> &words);
+// For lookups of the words: each term once, as a lookup shows its first entry;
+// with base forms, also every term that they may bring.
+LookupQueries queriesFor(const std::vector<std::string> &words, BaseFormFinder *baseForms = nullptr);
 // For a listing of matches (LookupSession::lookUpListing): each term once per
 // match, as its n-th match shows its n-th entry.
 LookupQueries listingQueriesFor(const std::vector<std::string> &matches);
@@ -70,6 +73,12 @@ public:
     void lookUpListing(const std::vector<std::string> &matches);
     // A line written straight into the pane.
     void appendLine(std::string line);
+    // From now on, a word that the dictionary lacks as typed is looked up
+    // through its base forms (the finder that brought the queries): one line
+    // for each term found, "MANGIAMO (MANGIARE) = eat" ("MANGIAMO (MANGIARE)"
+    // in a word list); a word found as typed, or through nothing, is written
+    // as before.
+    void useBaseForms(BaseFormFinder &baseForms) { baseForms_ = &baseForms; }
 
     ResultsPane &pane() { return pane_; }
     const LookupState &state() const { return state_; }
@@ -78,10 +87,12 @@ private:
     void lookUpOccurrence(const std::string &word, std::size_t occurrence);
     void exactLookup(const std::string &term, WordLookup kind, std::size_t occurrence);
     void prefixLookup(const std::string &typedTerm);
+    bool baseFormLookup(const std::string &term);
     void appendOnce(std::string line);
     void applyLimit();
 
     const Resolution &resolution_;
+    BaseFormFinder *baseForms_ = nullptr;
     WordLookup kind_;
     Language language_;
     ResultsPane pane_;

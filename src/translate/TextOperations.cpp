@@ -1,6 +1,9 @@
 #include "translate/TextOperations.h"
 
 #include "dictionary/TextHelpers.h"
+#include "morphology/BaseForms.h"
+
+#include <optional>
 
 namespace zelvora {
 
@@ -44,32 +47,46 @@ std::vector<std::string> wordsOfLine(const std::string &line)
     return words;
 }
 
+std::optional<BaseFormFinder> finderOf(const BaseFormLexicon *lexicon)
+{
+    std::optional<BaseFormFinder> finder;
+    if (lexicon)
+        finder.emplace(*lexicon);
+    return finder;
+}
+
 } // namespace
 
 TermLookup lookUpTerm(const std::string &dictionaryPath, const std::string &typed, Language language,
-                      std::size_t paneLines, LookupState state, std::size_t bufferSize)
+                      std::size_t paneLines, LookupState state, const BaseFormLexicon *lexicon, std::size_t bufferSize)
 {
-    const LookupQueries queries = queriesFor({typed});
+    std::optional<BaseFormFinder> baseForms = finderOf(lexicon);
+    const LookupQueries queries = queriesFor({typed}, baseForms ? &*baseForms : nullptr);
     const Resolution resolution = resolveTerms(dictionaryPath, queries.terms, queries.prefixes, {}, bufferSize);
     LookupSession session(resolution, WordLookup::Term, language, paneLines, std::move(state));
+    if (baseForms)
+        session.useBaseForms(*baseForms);
     session.lookUp(typed);
     return {std::move(session.pane()), session.state()};
 }
 
 TextRun runTextOperation(TextOperation operation, const std::string &dictionaryPath,
                          const std::vector<std::string> &workingLines, Language language, LookupState state,
-                         std::size_t bufferSize)
+                         const BaseFormLexicon *lexicon, std::size_t bufferSize)
 {
     std::vector<std::string> allWords;
     for (const std::string &line : workingLines)
         for (std::string &word : wordsOfLine(line))
             allWords.push_back(std::move(word));
-    const LookupQueries queries = queriesFor(allWords);
+    std::optional<BaseFormFinder> baseForms = finderOf(lexicon);
+    const LookupQueries queries = queriesFor(allWords, baseForms ? &*baseForms : nullptr);
     allWords.clear();
     const Resolution resolution = resolveTerms(dictionaryPath, queries.terms, queries.prefixes, {}, bufferSize);
 
     const std::size_t progressStep = operation == TextOperation::Translate ? 2 : 1;
     LookupSession session(resolution, wordLookupOf(operation), language, 0, std::move(state));
+    if (baseForms)
+        session.useBaseForms(*baseForms);
     TextRun run;
     for (const std::string &line : workingLines) {
         if (operation == TextOperation::Translate)

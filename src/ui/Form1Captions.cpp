@@ -86,6 +86,7 @@ constexpr CaptionRow Captions[] = {
     {"Azzera3", "Azzera", "Clear"},
     {"Accapoautomatico1", "Accapo automatico", "Wordwrap"},
     {"Nascondileinformazioni2", "Nascondi le informazioni", "No info"},
+    {"Cercaancheleformebase1", "Cerca anche le forme base", "Also look up base forms"},
     {"Esci1", "Esci", "Exit"},
 };
 
@@ -111,6 +112,12 @@ constexpr CaptionRow Messages[] = {
     {"NoResults", "Nessun risultato", "No results"},
     {"CannotRead", "Impossibile leggere il file\n%1\n\n%2", "Cannot read the file\n%1\n\n%2"},
     {"CannotWrite", "Impossibile scrivere il file\n%1\n\n%2", "Cannot write the file\n%1\n\n%2"},
+    // The hint of "Cerca anche le forme base" when the lexicon of word forms (%1) cannot be had.
+    {"LexiconMissing",
+     "Non disponibile: manca il file %1 nella cartella del programma (lo prepara scripts/build-dictionaries.sh)",
+     "Not available: the file %1 is missing from the program folder (scripts/build-dictionaries.sh makes it)"},
+    {"LexiconUnreadable", "Non disponibile: il file %1 non si può leggere (%2)",
+     "Not available: the file %1 cannot be read (%2)"},
 };
 
 } // namespace
