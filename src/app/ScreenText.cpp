@@ -4,7 +4,7 @@
 
 #include <QFile>
 
-QString toScreen(const std::string &bytes)
+QString toScreen(std::string_view bytes)
 {
     QString text(static_cast<qsizetype>(bytes.size()), Qt::Uninitialized);
     QChar *out = text.data();

@@ -4,11 +4,12 @@
 #include <QStringList>
 
 #include <string>
+#include <string_view>
 #include <vector>
 
 // The one crossing between the engine's Windows-1252 bytes and the screen's text.
 
-QString toScreen(const std::string &bytes);
+QString toScreen(std::string_view bytes);
 QStringList toScreen(const std::vector<std::string> &lines);
 // A character Windows-1252 cannot hold becomes '?'.
 std::string fromScreen(const QString &text);
