@@ -25,6 +25,15 @@ bool isPlaceholderWord(std::string_view word)
     return std::find(PlaceholderWords.begin(), PlaceholderWords.end(), word) != PlaceholderWords.end();
 }
 
+// "TERM = definition", built in one allocation.
+std::string findingLine(const std::string &term, std::string_view definition)
+{
+    std::string line;
+    line.reserve(term.size() + 3 + definition.size());
+    line.append(term).append(" = ").append(definition);
+    return line;
+}
+
 const char *shortPrefixText(Language language)
 {
     return language == Language::Italian ? "INSERIRE ALMENO 3 CARATTERI INIZIALI" : "AT LEAST 3 INITIAL CHARACTERS";
@@ -113,11 +122,10 @@ void LookupSession::lookUpOccurrence(const std::string &word, std::size_t occurr
 
 void LookupSession::exactLookup(const std::string &term, WordLookup kind, std::size_t occurrence)
 {
-    std::string definition = resolution_.definitionOf(term, occurrence);
-    if (definition.empty()) {
-        definition = NotFoundText;
+    const std::string &stored = resolution_.definitionOf(term, occurrence);
+    if (stored.empty())
         state_.found = FoundFlag::No;
-    }
+    const std::string_view definition = stored.empty() ? std::string_view(NotFoundText) : stored;
     state_.label1 = definition;
     const bool found = definition != NotFoundText;
     const bool reportMissing = !term.empty() && !isPlaceholderWord(term);
@@ -126,17 +134,17 @@ void LookupSession::exactLookup(const std::string &term, WordLookup kind, std::s
     case WordLookup::Term:
         if (!found)
             return;
-        appendLine(term + " = " + definition);
+        appendLine(findingLine(term, definition));
         break;
     case WordLookup::Translation:
         if (found)
-            appendLine(term + " = " + definition);
+            appendLine(findingLine(term, definition));
         else if (reportMissing)
             appendLine(term + " = -");
         break;
     case WordLookup::Dictionary:
         if (found)
-            appendOnce(term + " = " + definition);
+            appendOnce(findingLine(term, definition));
         else if (reportMissing)
             appendOnce(term + " = -");
         break;

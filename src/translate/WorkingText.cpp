@@ -26,18 +26,28 @@ std::string placeholder(char letter)
     return " " + std::string(5, letter) + " ";
 }
 
-// Every occurrence of the mark becomes its placeholder.
-std::string expandMark(const std::string &line, const Mark &mark)
+// The placeholder letter of each byte that is a mark, 0 for the others.
+constexpr std::array<char, 256> PlaceholderLetters = [] {
+    std::array<char, 256> letters{};
+    for (const Mark &mark : Marks)
+        letters[static_cast<unsigned char>(mark.mark)] = mark.letter;
+    return letters;
+}();
+
+// Every mark becomes its placeholder. No placeholder holds a mark, so this
+// gives what turning the marks into placeholders one mark after the other does.
+std::string expandMarks(const std::string &line)
 {
-    if (line.find(mark.mark) == std::string::npos)
-        return line;
-    const std::string replacement = placeholder(mark.letter);
     std::string result;
+    result.reserve(line.size());
     for (const char c : line) {
-        if (c == mark.mark)
-            result += replacement;
-        else
+        if (const char letter = PlaceholderLetters[static_cast<unsigned char>(c)]) {
+            result += ' ';
+            result.append(5, letter);
+            result += ' ';
+        } else {
             result += c;
+        }
     }
     return result;
 }
@@ -46,19 +56,20 @@ std::string expandMark(const std::string &line, const Mark &mark)
 // left. Building the result from the left and reducing its end whenever it
 // ends with the placeholder gives the same text in one pass: a reduction can
 // only form a new occurrence that ends at the blank it leaves.
-std::string reducePlaceholder(const std::string &line, char letter)
+void reducePlaceholder(std::string &line, char letter)
 {
     const std::string pattern = placeholder(letter);
     if (line.find(pattern) == std::string::npos)
-        return line;
+        return;
     std::string result;
     result.reserve(line.size());
     for (const char c : line) {
         result += c;
-        while (result.size() >= pattern.size() && result.ends_with(pattern))
+        // The placeholder ends with a blank: only a blank can complete it.
+        while (c == ' ' && result.ends_with(pattern))
             result.erase(result.size() - pattern.size() + 1);
     }
-    return result;
+    line = std::move(result);
 }
 
 void writeAll(int fd, const std::string &path, const std::string &bytes)
@@ -78,11 +89,9 @@ void writeAll(int fd, const std::string &path, const std::string &bytes)
 
 std::string removePunctuation(const std::string &line)
 {
-    std::string result = line;
+    std::string result = expandMarks(line);
     for (const Mark &mark : Marks)
-        result = expandMark(result, mark);
-    for (const Mark &mark : Marks)
-        result = reducePlaceholder(result, mark.letter);
+        reducePlaceholder(result, mark.letter);
     return result;
 }
 
