@@ -4,12 +4,32 @@
 
 #include <QFile>
 
+#include <array>
+
+namespace {
+
+// The character of every byte, looked up in place: the results of an operation
+// reach the screen a few hundred thousand characters at a time.
+const std::array<char16_t, 256> &screenCharacters()
+{
+    static const std::array<char16_t, 256> characters = [] {
+        std::array<char16_t, 256> table{};
+        for (std::size_t byte = 0; byte < table.size(); ++byte)
+            table[byte] = zelvora::decodeCp1252(static_cast<unsigned char>(byte));
+        return table;
+    }();
+    return characters;
+}
+
+} // namespace
+
 QString toScreen(std::string_view bytes)
 {
+    const std::array<char16_t, 256> &characters = screenCharacters();
     QString text(static_cast<qsizetype>(bytes.size()), Qt::Uninitialized);
     QChar *out = text.data();
     for (const char byte : bytes)
-        *out++ = QChar(zelvora::decodeCp1252(static_cast<unsigned char>(byte)));
+        *out++ = QChar(characters[static_cast<unsigned char>(byte)]);
     return text;
 }
 

@@ -42,13 +42,17 @@ const char *shortPrefixText(Language language)
 LookupQueries queries(const std::vector<std::string> &words, bool eachTermOnce)
 {
     LookupQueries queries;
-    std::unordered_set<std::string> terms;
+    // The terms already asked for, as views of queries.terms, which never moves.
+    queries.terms.reserve(words.size());
+    std::unordered_set<std::string_view> terms;
+    terms.reserve(words.size());
     for (const std::string &word : words) {
         std::string term = toUpperFull(word);
         switch (lookupKindOf(term)) {
         case LookupKind::Exact:
-            if (!eachTermOnce || terms.insert(term).second)
-                queries.terms.push_back(std::move(term));
+            queries.terms.push_back(std::move(term));
+            if (eachTermOnce && !terms.insert(queries.terms.back()).second)
+                queries.terms.pop_back();
             break;
         case LookupKind::Prefix:
             queries.prefixes.emplace_back(prefixOf(term));
@@ -182,8 +186,8 @@ void LookupSession::appendLine(std::string line)
 
 void LookupSession::appendOnce(std::string line)
 {
-    if (!foldedLines_.contains(toUpperFull(line)))
-        appendLine(std::move(line));
+    if (foldedLines_.insert(toUpperFull(line)).second)
+        pane_.append(std::move(line));
 }
 
 void LookupSession::applyLimit()

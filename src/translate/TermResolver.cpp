@@ -4,6 +4,7 @@
 #include "dictionary/UpperCase.h"
 #include "translate/TermSieve.h"
 
+#include <iterator>
 #include <map>
 
 namespace zelvora {
@@ -58,10 +59,12 @@ class PrefixTable {
 public:
     explicit PrefixTable(StringMap<std::vector<std::string>> &matches) : sieve_(matches.size())
     {
+        std::map<std::size_t, StringMap<std::vector<std::string> *>> byLength;
         for (auto &[prefix, found] : matches) {
-            byLength_[prefix.size()].emplace(prefix, &found);
+            byLength[prefix.size()].emplace(prefix, &found);
             sieve_.insert(prefix);
         }
+        byLength_.assign(std::make_move_iterator(byLength.begin()), std::make_move_iterator(byLength.end()));
     }
 
     bool empty() const { return byLength_.empty(); }
@@ -80,7 +83,8 @@ public:
     }
 
 private:
-    std::map<std::size_t, StringMap<std::vector<std::string> *>> byLength_;
+    // By increasing length, walked for every term line.
+    std::vector<std::pair<std::size_t, StringMap<std::vector<std::string> *>>> byLength_;
     TermSieve sieve_;
 };
 
