@@ -3,6 +3,7 @@
 #include "app/ScreenText.h"
 
 #include <algorithm>
+#include <chrono>
 #include <climits>
 #include <exception>
 
@@ -75,6 +76,7 @@ std::size_t TermListModel::load(const std::string &path, zelvora::TermRepeats re
     }
     // The stamp is taken first: a change while the file is read makes the next load read it again.
     const std::optional<zelvora::FileStamp> stamp = zelvora::stampOf(path);
+    const bool settled = stamp && zelvora::isSettled(*stamp, std::chrono::system_clock::now());
     zelvora::TermList terms;
     std::size_t entries = 0;
     std::exception_ptr failure;
@@ -87,7 +89,7 @@ std::size_t TermListModel::load(const std::string &path, zelvora::TermRepeats re
     setTerms(std::move(terms));
     if (failure)
         std::rethrow_exception(failure);
-    if (stamp)
+    if (settled)
         source_ = Source{path, *stamp, repeats, entries};
     return entries;
 }

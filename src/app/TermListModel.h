@@ -12,7 +12,7 @@
 // The term list, as the model of the term box: the dictionary's term bytes,
 // decoded for the screen only for the rows a view asks for. It remembers which
 // state of which file it was read from, so that the same file, unchanged, is
-// not read again.
+// not read again (a file changed in the last few seconds is always read).
 class TermListModel : public QAbstractListModel {
     Q_OBJECT
 public:

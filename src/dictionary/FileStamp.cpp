@@ -1,8 +1,21 @@
 #include "dictionary/FileStamp.h"
 
+#include <algorithm>
+
 #include <sys/stat.h>
 
 namespace zelvora {
+
+namespace {
+// The coarsest step of file times, with room to spare.
+constexpr std::chrono::seconds TimeStep{3};
+
+std::chrono::system_clock::time_point timeOf(std::int64_t seconds, std::int64_t nanoseconds)
+{
+    return std::chrono::system_clock::time_point(std::chrono::duration_cast<std::chrono::system_clock::duration>(
+        std::chrono::seconds(seconds) + std::chrono::nanoseconds(nanoseconds)));
+}
+} // namespace
 
 std::optional<FileStamp> stampOf(const std::string &path)
 {
@@ -18,6 +31,13 @@ std::optional<FileStamp> stampOf(const std::string &path)
     stamp.changedSeconds = status.st_ctim.tv_sec;
     stamp.changedNanoseconds = status.st_ctim.tv_nsec;
     return stamp;
+}
+
+bool isSettled(const FileStamp &stamp, std::chrono::system_clock::time_point taken)
+{
+    const auto lastChange = std::max(timeOf(stamp.modifiedSeconds, stamp.modifiedNanoseconds),
+                                     timeOf(stamp.changedSeconds, stamp.changedNanoseconds));
+    return lastChange + TimeStep <= taken;
 }
 
 } // namespace zelvora

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <chrono>
 #include <cstdint>
 #include <optional>
 #include <string>
@@ -22,5 +23,11 @@ struct FileStamp {
 
 // The stamp of the file as it is now; nothing when there is no file to stamp.
 std::optional<FileStamp> stampOf(const std::string &path);
+
+// True when the stamp, taken at `taken`, is bound to change with any later
+// change of the file: file times move in steps (of two seconds on some file
+// systems), and a file changed within the step in which it was stamped may
+// change again and keep the same times.
+bool isSettled(const FileStamp &stamp, std::chrono::system_clock::time_point taken);
 
 } // namespace zelvora

@@ -1,8 +1,10 @@
 #include "dictionary/LineReader.h"
 
 #include "dictionary/FileError.h"
+#include "dictionary/LineEnds.h"
 
 #include <algorithm>
+#include <bit>
 #include <cerrno>
 #include <cstring>
 #include <fcntl.h>
@@ -14,10 +16,12 @@ namespace {
 constexpr char CR = '\r';
 constexpr char LF = '\n';
 constexpr char CtrlZ = '\x1A';
+// A place in the buffer fits 32 bits.
+constexpr std::size_t LargestBuffer = std::size_t{1} << 31;
 } // namespace
 
 LineReader::LineReader(const std::string &path, std::size_t bufferSize)
-    : path_(path), bufferSize_(std::max<std::size_t>(bufferSize, 1)), buffer_(new char[bufferSize_])
+    : path_(path), bufferSize_(std::clamp<std::size_t>(bufferSize, 1, LargestBuffer)), buffer_(new char[bufferSize_])
 {
     fd_ = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
     if (fd_ < 0)
@@ -54,7 +58,45 @@ void LineReader::fill()
             end_ = static_cast<std::size_t>(static_cast<const char *>(ctrlZ) - buffer_.get());
             eof_ = true;
         }
+        indexLineEnds();
     }
+}
+
+void LineReader::indexLineEnds()
+{
+    crCount_ = 0;
+    nextCr_ = 0;
+    const char *bytes = buffer_.get();
+    std::size_t at = 0;
+    for (; at + LineEndBlockBytes <= end_; at += LineEndBlockBytes) {
+        if (crs_.size() < crCount_ + LineEndBlockBytes)
+            crs_.resize(2 * crs_.size() + LineEndBlockBytes);
+        std::uint64_t bits = lineEndBits(bytes + at);
+        const auto count = static_cast<std::size_t>(std::popcount(bits));
+        std::uint32_t *places = crs_.data() + crCount_;
+        // Eight places are written whatever the count, without a test: most
+        // blocks hold fewer CRs, and what lies past the count is never read.
+        for (std::size_t k = 0; k < 8; ++k, bits &= bits - 1)
+            places[k] = static_cast<std::uint32_t>(at + static_cast<std::size_t>(std::countr_zero(bits)));
+        for (std::size_t k = 8; k < count; ++k, bits &= bits - 1)
+            places[k] = static_cast<std::uint32_t>(at + static_cast<std::size_t>(std::countr_zero(bits)));
+        crCount_ += count;
+    }
+    for (; at < end_; ++at) {
+        if (bytes[at] != CR)
+            continue;
+        if (crs_.size() == crCount_)
+            crs_.resize(2 * crs_.size() + LineEndBlockBytes);
+        crs_[crCount_++] = static_cast<std::uint32_t>(at);
+    }
+}
+
+// The first CR at or after the reader's place in the buffer, or null.
+const char *LineReader::nextCR()
+{
+    while (nextCr_ < crCount_ && crs_[nextCr_] < pos_)
+        ++nextCr_;
+    return nextCr_ < crCount_ ? buffer_.get() + crs_[nextCr_] : nullptr;
 }
 
 template <typename Sink> void LineReader::scanLine(Sink &&sink)
@@ -62,7 +104,7 @@ template <typename Sink> void LineReader::scanLine(Sink &&sink)
     while (pos_ < end_) {
         const char *start = buffer_.get() + pos_;
         const std::size_t available = end_ - pos_;
-        const auto *cr = static_cast<const char *>(std::memchr(start, CR, available));
+        const char *cr = nextCR();
         const std::size_t length = cr ? static_cast<std::size_t>(cr - start) : available;
         sink(start, length);
         pos_ += length;
@@ -81,7 +123,7 @@ template <typename Sink> void LineReader::scanLine(Sink &&sink)
 std::string_view LineReader::readLineView()
 {
     const char *start = buffer_.get() + pos_;
-    const auto *cr = static_cast<const char *>(std::memchr(start, CR, end_ - pos_));
+    const char *cr = nextCR();
     // Most lines lie whole in the buffer together with the byte after their
     // CR, which tells whether a LF goes with it.
     if (cr && cr + 1 < buffer_.get() + end_) {
@@ -103,6 +145,16 @@ std::string_view LineReader::readLineView()
 
 void LineReader::skipLine()
 {
+    // As a line read: most lie whole in the buffer with the byte after their CR.
+    if (const char *cr = nextCR(); cr && cr + 1 < buffer_.get() + end_) {
+        std::size_t next = static_cast<std::size_t>(cr + 1 - buffer_.get());
+        if (buffer_[next] == LF)
+            ++next;
+        if (next < end_) {
+            pos_ = next;
+            return;
+        }
+    }
     scanLine([](const char *, std::size_t) {});
 }
 

@@ -1,9 +1,11 @@
 #pragma once
 
 #include <cstddef>
+#include <cstdint>
 #include <memory>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace zelvora {
 
@@ -36,6 +38,8 @@ public:
 private:
     template <typename Sink> void scanLine(Sink &&sink);
     void fill();
+    void indexLineEnds();
+    const char *nextCR();
 
     std::string path_;
     int fd_ = -1;
@@ -45,6 +49,10 @@ private:
     std::size_t end_ = 0;
     bool eof_ = false;
     std::string line_; // a line that does not lie whole in the buffer, or that ends where the buffer does
+    // Where the buffer's CRs are, in order, and the first of them not yet passed.
+    std::vector<std::uint32_t> crs_;
+    std::size_t crCount_ = 0;
+    std::size_t nextCr_ = 0;
 };
 
 } // namespace zelvora
