@@ -11,6 +11,8 @@
 
 QString toScreen(std::string_view bytes);
 QStringList toScreen(const std::vector<std::string> &lines);
+// The lines as one text, each followed by a line break.
+QString toScreenLines(const std::vector<std::string> &lines);
 // A character Windows-1252 cannot hold becomes '?'.
 std::string fromScreen(const QString &text);
 

@@ -3,10 +3,6 @@
 #include <bit>
 #include <cstring>
 
-#if defined(__SSE2__)
-#include <emmintrin.h>
-#endif
-
 namespace zelvora {
 
 namespace {
@@ -29,22 +25,6 @@ std::uint64_t lineEndBitsPortable(const char *block)
         bits |= ((zeros >> 7) * 0x0102040810204080 >> 56) << (8 * word);
     }
     return bits;
-}
-
-std::uint64_t lineEndBits(const char *block)
-{
-#if defined(__SSE2__)
-    const __m128i crs = _mm_set1_epi8(CR);
-    std::uint64_t bits = 0;
-    for (std::size_t part = 0; part < LineEndBlockBytes / 16; ++part) {
-        const __m128i bytes = _mm_loadu_si128(reinterpret_cast<const __m128i *>(block + 16 * part));
-        const auto found = static_cast<std::uint32_t>(_mm_movemask_epi8(_mm_cmpeq_epi8(bytes, crs)));
-        bits |= std::uint64_t{found} << (16 * part);
-    }
-    return bits;
-#else
-    return lineEndBitsPortable(block);
-#endif
 }
 
 } // namespace zelvora

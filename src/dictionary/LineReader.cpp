@@ -16,12 +16,10 @@ namespace {
 constexpr char CR = '\r';
 constexpr char LF = '\n';
 constexpr char CtrlZ = '\x1A';
-// A place in the buffer fits 32 bits.
-constexpr std::size_t LargestBuffer = std::size_t{1} << 31;
 } // namespace
 
 LineReader::LineReader(const std::string &path, std::size_t bufferSize)
-    : path_(path), bufferSize_(std::clamp<std::size_t>(bufferSize, 1, LargestBuffer)), buffer_(new char[bufferSize_])
+    : path_(path), bufferSize_(std::max<std::size_t>(bufferSize, 1)), buffer_(new char[bufferSize_])
 {
     fd_ = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
     if (fd_ < 0)
@@ -64,39 +62,31 @@ void LineReader::fill()
 
 void LineReader::indexLineEnds()
 {
-    crCount_ = 0;
-    nextCr_ = 0;
     const char *bytes = buffer_.get();
-    std::size_t at = 0;
-    for (; at + LineEndBlockBytes <= end_; at += LineEndBlockBytes) {
-        if (crs_.size() < crCount_ + LineEndBlockBytes)
-            crs_.resize(2 * crs_.size() + LineEndBlockBytes);
-        std::uint64_t bits = lineEndBits(bytes + at);
-        const auto count = static_cast<std::size_t>(std::popcount(bits));
-        std::uint32_t *places = crs_.data() + crCount_;
-        // Eight places are written whatever the count, without a test: most
-        // blocks hold fewer CRs, and what lies past the count is never read.
-        for (std::size_t k = 0; k < 8; ++k, bits &= bits - 1)
-            places[k] = static_cast<std::uint32_t>(at + static_cast<std::size_t>(std::countr_zero(bits)));
-        for (std::size_t k = 8; k < count; ++k, bits &= bits - 1)
-            places[k] = static_cast<std::uint32_t>(at + static_cast<std::size_t>(std::countr_zero(bits)));
-        crCount_ += count;
+    const std::size_t blocks = (end_ + LineEndBlockBytes - 1) / LineEndBlockBytes;
+    lineEnds_.resize(blocks + 1);
+    std::size_t block = 0;
+    for (; (block + 1) * LineEndBlockBytes <= end_; ++block)
+        lineEnds_[block] = lineEndBits(bytes + block * LineEndBlockBytes);
+    if (block < blocks) {
+        // The last block is cut by the buffer's end; what lies past it is not the file's.
+        std::uint64_t bits = 0;
+        for (std::size_t at = block * LineEndBlockBytes; at < end_; ++at)
+            bits |= std::uint64_t{bytes[at] == CR} << (at % LineEndBlockBytes);
+        lineEnds_[block] = bits;
     }
-    for (; at < end_; ++at) {
-        if (bytes[at] != CR)
-            continue;
-        if (crs_.size() == crCount_)
-            crs_.resize(2 * crs_.size() + LineEndBlockBytes);
-        crs_[crCount_++] = static_cast<std::uint32_t>(at);
-    }
+    lineEnds_[blocks] = 1;
 }
 
 // The first CR at or after the reader's place in the buffer, or null.
-const char *LineReader::nextCR()
+const char *LineReader::nextCR() const
 {
-    while (nextCr_ < crCount_ && crs_[nextCr_] < pos_)
-        ++nextCr_;
-    return nextCr_ < crCount_ ? buffer_.get() + crs_[nextCr_] : nullptr;
+    std::size_t block = pos_ / LineEndBlockBytes;
+    std::uint64_t bits = lineEnds_[block] & (~std::uint64_t{0} << (pos_ % LineEndBlockBytes));
+    while (bits == 0)
+        bits = lineEnds_[++block];
+    const std::size_t at = block * LineEndBlockBytes + static_cast<std::size_t>(std::countr_zero(bits));
+    return at < end_ ? buffer_.get() + at : nullptr;
 }
 
 template <typename Sink> void LineReader::scanLine(Sink &&sink)

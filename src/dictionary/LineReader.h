@@ -39,7 +39,7 @@ private:
     template <typename Sink> void scanLine(Sink &&sink);
     void fill();
     void indexLineEnds();
-    const char *nextCR();
+    const char *nextCR() const;
 
     std::string path_;
     int fd_ = -1;
@@ -49,10 +49,9 @@ private:
     std::size_t end_ = 0;
     bool eof_ = false;
     std::string line_; // a line that does not lie whole in the buffer, or that ends where the buffer does
-    // Where the buffer's CRs are, in order, and the first of them not yet passed.
-    std::vector<std::uint32_t> crs_;
-    std::size_t crCount_ = 0;
-    std::size_t nextCr_ = 0;
+    // Where the buffer's CRs are: a word of bits for each 64 bytes, and one
+    // more past the last whose lowest bit stands for the buffer's end.
+    std::vector<std::uint64_t> lineEnds_;
 };
 
 } // namespace zelvora

@@ -132,7 +132,7 @@ void LookupSession::exactLookup(const std::string &term, WordLookup kind, std::s
     const std::string_view definition = stored.empty() ? std::string_view(NotFoundText) : stored;
     state_.label1 = definition;
     const bool found = definition != NotFoundText;
-    const bool reportMissing = !term.empty() && !isPlaceholderWord(term);
+    const auto reportMissing = [&term] { return !term.empty() && !isPlaceholderWord(term); };
 
     switch (kind) {
     case WordLookup::Term:
@@ -143,19 +143,19 @@ void LookupSession::exactLookup(const std::string &term, WordLookup kind, std::s
     case WordLookup::Translation:
         if (found)
             appendLine(findingLine(term, definition));
-        else if (reportMissing)
+        else if (reportMissing())
             appendLine(term + " = -");
         break;
     case WordLookup::Dictionary:
         if (found)
             appendOnce(findingLine(term, definition));
-        else if (reportMissing)
+        else if (reportMissing())
             appendOnce(term + " = -");
         break;
     case WordLookup::WordList:
         if (found)
             appendOnce(term);
-        else if (reportMissing)
+        else if (reportMissing())
             appendOnce(term + " [non trovato]");
         break;
     }
