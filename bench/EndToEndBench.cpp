@@ -13,6 +13,7 @@
 
 #include "app/Form1.h"
 #include "app/Program.h"
+#include "app/TermListModel.h"
 #include "dictionary/LineReader.h"
 
 #include <QApplication>
@@ -453,8 +454,12 @@ int main(int argc, char **argv)
                  start.smallMs + GoalFactor * start.grepMs);
     }
 
+    std::size_t termListBytes = 0;
     {
         Driver driver(catalogue);
+        termListBytes = qobject_cast<const TermListModel *>(driver.control<QComboBox>("ComboBox2")->model())
+                            ->terms()
+                            .memoryBytes();
         for (const Operation &operation : operations(driver, catalogue, terms.last)) {
             if (operation.name.find(only) == std::string::npos)
                 continue;
@@ -476,5 +481,7 @@ int main(int argc, char **argv)
     std::printf("The difference, peak %ld kB and now %ld kB, against the default dictionary's term lines: "
                 "%zu lines, %zu bytes (%zu with their line ends).\n",
                 largePeak - smallPeak, largeNow - smallNow, terms.count, terms.bytes, terms.bytes + 2 * terms.count);
+    std::printf("The term list at start-up takes %zu bytes, %.2f times its terms' bytes.\n", termListBytes,
+                static_cast<double>(termListBytes) / static_cast<double>(terms.bytes));
     return 0;
 }
