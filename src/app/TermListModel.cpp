@@ -70,6 +70,9 @@ std::size_t TermListModel::load(const std::string &path, zelvora::TermRepeats re
                                 const zelvora::EntryProgress &progress)
 {
     if (const std::optional<std::size_t> held = entriesHeld(path, repeats)) {
+        // The views start afresh, as after a reading: the term box goes back to the first row.
+        beginResetModel();
+        endResetModel();
         if (progress)
             progress(*held);
         return *held;
