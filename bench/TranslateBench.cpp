@@ -4,67 +4,32 @@
 // plain reads of the dictionary for scale.
 
 #include "GeneratedDictionary.h"
+#include "GeneratedText.h"
 #include "Reading.h"
 
-#include "dictionary/LineReader.h"
 #include "reference/StepByStep.h"
 #include "translate/TextOperations.h"
 #include "translate/WorkingText.h"
 
 #include <benchmark/benchmark.h>
 
-#include <cctype>
 #include <filesystem>
-#include <random>
 
 namespace {
 
 constexpr std::size_t Entries = 200'000;
 constexpr std::size_t TextWords = 10'000;
 constexpr std::size_t ReferenceWords = 200;
-constexpr std::size_t WordsPerLine = 10;
 
 const std::string &dictionary()
 {
     return zelvora::bench::generatedDictionary(Entries);
 }
 
-// Words a reader might type: most are terms of the dictionary (in lower case),
-// some are not, a few are prefixes; with punctuation now and then.
-std::vector<std::string> textLines(std::size_t words)
-{
-    std::vector<std::string> terms;
-    zelvora::LineReader reader(dictionary());
-    reader.skipLine();
-    while (!reader.atEnd()) {
-        reader.skipLine();
-        terms.emplace_back(reader.readLineView());
-    }
-    std::mt19937 rng(7);
-    std::vector<std::string> lines;
-    std::string line;
-    for (std::size_t i = 0; i < words; ++i) {
-        std::string word = terms[rng() % terms.size()];
-        for (char &c : word)
-            c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
-        if (rng() % 5 == 0)
-            word += "xq";
-        else if (rng() % 50 == 0)
-            word = word.substr(0, 4) + "*";
-        line += word;
-        line += rng() % 8 == 0 ? ", " : " ";
-        if ((i + 1) % WordsPerLine == 0) {
-            lines.push_back(line + ".");
-            line.clear();
-        }
-    }
-    return lines;
-}
-
 std::vector<std::string> workingLines(std::size_t words)
 {
     std::vector<std::string> lines;
-    for (const std::string &line : textLines(words))
+    for (const std::string &line : zelvora::bench::generatedText(dictionary(), words))
         lines.push_back(zelvora::removePunctuation(line));
     return lines;
 }

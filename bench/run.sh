@@ -1,12 +1,13 @@
 #!/usr/bin/env bash
 # Builds the benchmarks in Release, runs them and prints the time ratios.
-# Usage: bench/run.sh [engine] [startup] [translate] [search] [paste] [quiz] [complex]   (all by default)
+# Usage: bench/run.sh [engine] [startup] [translate] [search] [paste] [quiz] [complex] [endtoend]   (all by default)
+# endtoend prints its own table (see bench/README.md).
 set -euo pipefail
 
 repo=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 build=$repo/build-bench
 names=("$@")
-[ ${#names[@]} -eq 0 ] && names=(engine startup translate search paste quiz complex)
+[ ${#names[@]} -eq 0 ] && names=(engine startup translate search paste quiz complex endtoend)
 
 cmake -S "$repo" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Release -DZELVORA_BUILD_BENCH=ON \
   -DZELVORA_BUILD_TESTS=OFF -DZELVORA_BUILD_IMPORT=OFF >/dev/null
@@ -15,10 +16,15 @@ cmake --build "$build" -j2 --target "${names[@]/#/zelvora_bench_}"
 results=()
 for name in "${names[@]}"; do
   echo
+  if [ "$name" = endtoend ]; then
+    "$build/bench/zelvora_bench_endtoend"
+    continue
+  fi
   "$build/bench/zelvora_bench_$name" --benchmark_out="$build/bench_$name.json" --benchmark_out_format=json
   results+=("$build/bench_$name.json")
 done
 
+[ ${#results[@]} -eq 0 ] && exit 0
 python3 - "${results[@]}" <<'PY'
 import json, sys
 

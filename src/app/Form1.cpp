@@ -6,6 +6,7 @@
 #include "app/ScreenText.h"
 #include "app/StatusNotes.h"
 #include "app/StatusTexts.h"
+#include "app/TermListModel.h"
 #include "dictionary/Catalogue.h"
 #include "dictionary/Dictionary.h"
 #include "dictionary/FileError.h"
@@ -24,10 +25,10 @@
 #include <QMenuBar>
 #include <QPlainTextEdit>
 #include <QPushButton>
-#include <QStringListModel>
 #include <QTimer>
 
 #include <algorithm>
+#include <optional>
 
 Form1::Form1(const QString &appFolder, QWidget *parent) : QMainWindow(parent), AppFolder(appFolder)
 {
@@ -120,17 +121,16 @@ bool Form1::loadCatalogue()
     return true;
 }
 
+// The term list of the current dictionary; the same file, unchanged since it
+// was read with the same rule, is not read again.
 bool Form1::loadTermList(zelvora::TermRepeats repeats, const zelvora::EntryProgress &progress)
 {
-    std::vector<std::string> terms;
     try {
-        zelvora::readTerms(toLocalPath(CurrentDictPath), repeats, terms, progress);
+        termList->load(toLocalPath(CurrentDictPath), repeats, progress);
     } catch (const zelvora::FileError &error) {
-        setTermList(terms);
         showFileError(error);
         return false;
     }
-    setTermList(terms);
     showFirstTerm();
     return true;
 }
@@ -138,20 +138,23 @@ bool Form1::loadTermList(zelvora::TermRepeats repeats, const zelvora::EntryProgr
 void Form1::ComboBox1Change()
 {
     ProgressBar1->setValue(0);
-    setTermList({});
     CurrentDictPath = dictionaryPath(ComboBox1->currentText());
-    const QFileInfo file(CurrentDictPath);
-    if (!file.exists() || file.isDir())
-        return;
-
-    std::size_t entries = 0;
-    try {
-        entries = zelvora::countEntries(toLocalPath(CurrentDictPath));
-    } catch (const zelvora::FileError &error) {
-        showFileError(error);
-        return;
+    // A dictionary the list holds, unchanged since it was read, needs neither counting nor reading.
+    std::optional<std::size_t> entries = termList->entriesHeld(toLocalPath(CurrentDictPath),
+                                                               zelvora::TermRepeats::DropConsecutive);
+    if (!entries) {
+        setTermList({});
+        const QFileInfo file(CurrentDictPath);
+        if (!file.exists() || file.isDir())
+            return;
+        try {
+            entries = zelvora::countEntries(toLocalPath(CurrentDictPath));
+        } catch (const zelvora::FileError &error) {
+            showFileError(error);
+            return;
+        }
     }
-    ProgressBar1->setMaximumCount(entries);
+    ProgressBar1->setMaximumCount(*entries);
     const bool loaded = loadTermList(zelvora::TermRepeats::DropConsecutive,
                                      [this](std::size_t read) { ProgressBar1->setCount(read); });
     if (!loaded)
@@ -162,7 +165,7 @@ void Form1::ComboBox1Change()
 
 void Form1::setTermList(const std::vector<std::string> &terms)
 {
-    termList->setStringList(toScreen(terms));
+    termList->setTerms(terms);
 }
 
 void Form1::showFirstTerm()

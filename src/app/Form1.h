@@ -27,10 +27,10 @@ class QLabel;
 class QMenu;
 class QPlainTextEdit;
 class QPushButton;
-class QStringListModel;
 class QToolButton;
 class EditableComboBox;
 class StatusNotes;
+class TermListModel;
 
 namespace zelvora {
 class FileError;
@@ -116,7 +116,6 @@ private:
                              std::initializer_list<QPushButton *> buttons,
                              const std::function<void(zelvora::SearchRun &)> &search);
     std::vector<zelvora::ListedDictionary> listedDictionaries(const QComboBox *list) const;
-    std::vector<std::string> termListBytes() const;
     void showWordWalk(const std::function<zelvora::WordWalk()> &walk, std::size_t headerLines = 0);
     void openLettersPanel(bool englishItalian, const QString &fileName);
     void reloadKeepingTermBox();
@@ -141,7 +140,7 @@ private:
     EditableComboBox *ComboBox1 = nullptr;
     ProgressBar *ProgressBar1 = nullptr;
     EditableComboBox *ComboBox2 = nullptr;
-    QStringListModel *termList = nullptr;
+    TermListModel *termList = nullptr;
     QPushButton *Button1 = nullptr;
     QPlainTextEdit *RxRichEdit2 = nullptr;
     QPlainTextEdit *RxRichEdit1 = nullptr;

@@ -4,6 +4,7 @@
 
 #include "app/EditableComboBox.h"
 #include "app/StatusNotes.h"
+#include "app/TermListModel.h"
 #include "ui/Flags.h"
 #include "ui/InputPane.h"
 #include "ui/ProgressBar.h"
@@ -21,7 +22,6 @@
 #include <QSplitter>
 #include <QTabWidget>
 #include <QStatusBar>
-#include <QStringListModel>
 #include <QToolButton>
 #include <QVBoxLayout>
 
@@ -99,7 +99,7 @@ void Form1::createControls()
     ComboBox2->setMaxVisibleItems(20);
     ComboBox2->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
     ComboBox2->setMinimumContentsLength(20);
-    termList = new QStringListModel(ComboBox2);
+    termList = new TermListModel(ComboBox2);
     ComboBox2->setModel(termList);
     if (auto *view = qobject_cast<QListView *>(ComboBox2->view()))
         view->setUniformItemSizes(true);

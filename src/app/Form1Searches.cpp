@@ -5,6 +5,7 @@
 #include "app/EditableComboBox.h"
 #include "app/ScreenText.h"
 #include "app/StatusNotes.h"
+#include "app/TermListModel.h"
 #include "dictionary/FileError.h"
 #include "dictionary/UpperCase.h"
 #include "ui/PaneLines.h"
@@ -15,7 +16,6 @@
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
-#include <QStringListModel>
 
 namespace {
 
@@ -70,16 +70,6 @@ std::vector<zelvora::ListedDictionary> Form1::listedDictionaries(const QComboBox
     return dictionaries;
 }
 
-std::vector<std::string> Form1::termListBytes() const
-{
-    std::vector<std::string> terms;
-    const QStringList items = termList->stringList();
-    terms.reserve(static_cast<std::size_t>(items.size()));
-    for (const QString &item : items)
-        terms.push_back(fromScreen(item));
-    return terms;
-}
-
 // The term list goes back to the current dictionary's; the term box keeps what
 // the search left in it.
 void Form1::reloadKeepingTermBox()
@@ -121,7 +111,7 @@ void Form1::Button23Click()
         static_cast<std::size_t>(termList->rowCount()), count,
         {Button6, Button13, Button23, Button25, Button31, Button35, Button33, Button27, Button2, Button7},
         [this, text = fromScreen(ComboBox2->currentText())](zelvora::SearchRun &run) {
-            zelvora::searchSubstringInTermList(toLocalPath(CurrentDictPath), termListBytes(), text, language(), run);
+            zelvora::searchSubstringInTermList(toLocalPath(CurrentDictPath), termList->terms(), text, language(), run);
         });
     if (!listed)
         notes->noResults();

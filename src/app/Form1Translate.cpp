@@ -69,7 +69,7 @@ void Form1::showLookupState(const zelvora::LookupState &state)
 void Form1::showResults(const std::vector<std::string> &lines, bool replacingPane)
 {
     if (replacingPane)
-        setPaneLines(RxRichEdit2, toScreen(lines));
+        setPaneText(RxRichEdit2, toScreenLines(lines));
     else
         appendPaneLines(RxRichEdit2, toScreen(lines));
     showLastLine(RxRichEdit2);
@@ -150,10 +150,13 @@ void Form1::runTextOperation(zelvora::TextOperation operation)
         showFileError(error);
         return;
     }
-    QStringList lines = toScreen(run.lines);
-    if (operation != zelvora::TextOperation::Translate)
+    if (operation == zelvora::TextOperation::Translate) {
+        setPaneText(RxRichEdit2, toScreenLines(run.lines));
+    } else {
+        QStringList lines = toScreen(run.lines);
         sortAlphabetically(lines);
-    setPaneLines(RxRichEdit2, lines);
+        setPaneLines(RxRichEdit2, lines);
+    }
     showLastLine(RxRichEdit2);
     showLookupState(run.state);
     ProgressBar1->setMaximumCount(run.progressMaximum);

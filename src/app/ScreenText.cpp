@@ -4,12 +4,51 @@
 
 #include <QFile>
 
-QString toScreen(const std::string &bytes)
+#include <array>
+
+namespace {
+
+// The character of every byte, looked up in place: the results of an operation
+// reach the screen a few hundred thousand characters at a time.
+const std::array<char16_t, 256> &screenCharacters()
+{
+    static const std::array<char16_t, 256> characters = [] {
+        std::array<char16_t, 256> table{};
+        for (std::size_t byte = 0; byte < table.size(); ++byte)
+            table[byte] = zelvora::decodeCp1252(static_cast<unsigned char>(byte));
+        return table;
+    }();
+    return characters;
+}
+
+QChar *decode(std::string_view bytes, QChar *out)
+{
+    const std::array<char16_t, 256> &characters = screenCharacters();
+    for (const char byte : bytes)
+        *out++ = QChar(characters[static_cast<unsigned char>(byte)]);
+    return out;
+}
+
+} // namespace
+
+QString toScreen(std::string_view bytes)
 {
     QString text(static_cast<qsizetype>(bytes.size()), Qt::Uninitialized);
+    decode(bytes, text.data());
+    return text;
+}
+
+QString toScreenLines(const std::vector<std::string> &lines)
+{
+    qsizetype length = 0;
+    for (const std::string &line : lines)
+        length += static_cast<qsizetype>(line.size()) + 1;
+    QString text(length, Qt::Uninitialized);
     QChar *out = text.data();
-    for (const char byte : bytes)
-        *out++ = QChar(zelvora::decodeCp1252(static_cast<unsigned char>(byte)));
+    for (const std::string &line : lines) {
+        out = decode(line, out);
+        *out++ = QLatin1Char('\n');
+    }
     return text;
 }
 

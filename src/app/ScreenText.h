@@ -4,12 +4,15 @@
 #include <QStringList>
 
 #include <string>
+#include <string_view>
 #include <vector>
 
 // The one crossing between the engine's Windows-1252 bytes and the screen's text.
 
-QString toScreen(const std::string &bytes);
+QString toScreen(std::string_view bytes);
 QStringList toScreen(const std::vector<std::string> &lines);
+// The lines as one text, each followed by a line break.
+QString toScreenLines(const std::vector<std::string> &lines);
 // A character Windows-1252 cannot hold becomes '?'.
 std::string fromScreen(const QString &text);
 

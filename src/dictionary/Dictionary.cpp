@@ -3,7 +3,40 @@
 namespace zelvora {
 
 namespace {
+
 constexpr std::size_t ProgressStep = 4096;
+
+void append(TermList &terms, std::string_view term)
+{
+    terms.push_back(term);
+}
+
+void append(std::vector<std::string> &terms, std::string_view term)
+{
+    terms.emplace_back(term);
+}
+
+template <typename Terms>
+std::size_t readTermsInto(const std::string &path, TermRepeats repeats, Terms &terms, const EntryProgress &progress,
+                          std::size_t bufferSize)
+{
+    LineReader reader(path, bufferSize);
+    std::size_t entries = 0;
+    do {
+        const std::string_view term = reader.readLineView();
+        const bool repeated = terms.empty() ? term.empty() : term == terms.back();
+        if (repeats == TermRepeats::Keep || !repeated)
+            append(terms, term);
+        reader.skipLine();
+        ++entries;
+        if (progress && entries % ProgressStep == 0)
+            progress(entries);
+    } while (!reader.atEnd());
+    if (progress)
+        progress(entries);
+    return entries;
+}
+
 } // namespace
 
 std::size_t countEntries(const std::string &path, std::size_t bufferSize)
@@ -18,23 +51,16 @@ std::size_t countEntries(const std::string &path, std::size_t bufferSize)
     return count;
 }
 
-void readTerms(const std::string &path, TermRepeats repeats, std::vector<std::string> &terms,
-               const EntryProgress &progress, std::size_t bufferSize)
+std::size_t readTerms(const std::string &path, TermRepeats repeats, TermList &terms, const EntryProgress &progress,
+                      std::size_t bufferSize)
 {
-    LineReader reader(path, bufferSize);
-    std::size_t entries = 0;
-    do {
-        const std::string_view term = reader.readLineView();
-        const bool repeated = terms.empty() ? term.empty() : term == terms.back();
-        if (repeats == TermRepeats::Keep || !repeated)
-            terms.emplace_back(term);
-        reader.skipLine();
-        ++entries;
-        if (progress && entries % ProgressStep == 0)
-            progress(entries);
-    } while (!reader.atEnd());
-    if (progress)
-        progress(entries);
+    return readTermsInto(path, repeats, terms, progress, bufferSize);
+}
+
+std::size_t readTerms(const std::string &path, TermRepeats repeats, std::vector<std::string> &terms,
+                      const EntryProgress &progress, std::size_t bufferSize)
+{
+    return readTermsInto(path, repeats, terms, progress, bufferSize);
 }
 
 } // namespace zelvora

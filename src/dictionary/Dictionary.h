@@ -1,6 +1,7 @@
 #pragma once
 
 #include "dictionary/LineReader.h"
+#include "dictionary/TermList.h"
 
 #include <cstddef>
 #include <functional>
@@ -24,9 +25,12 @@ enum class TermRepeats {
 // Called now and then while terms are read, with the number of entries read so far.
 using EntryProgress = std::function<void(std::size_t entriesRead)>;
 
-// Appends the term line of every entry to `terms`, in file order. On a read
-// error it throws FileError and `terms` keeps what was read before it.
-void readTerms(const std::string &path, TermRepeats repeats, std::vector<std::string> &terms,
-               const EntryProgress &progress = {}, std::size_t bufferSize = DefaultBufferSize);
+// Appends the term line of every entry to `terms`, in file order, and returns
+// the number of entries read. On a read error it throws FileError and `terms`
+// keeps what was read before it.
+std::size_t readTerms(const std::string &path, TermRepeats repeats, TermList &terms,
+                      const EntryProgress &progress = {}, std::size_t bufferSize = DefaultBufferSize);
+std::size_t readTerms(const std::string &path, TermRepeats repeats, std::vector<std::string> &terms,
+                      const EntryProgress &progress = {}, std::size_t bufferSize = DefaultBufferSize);
 
 } // namespace zelvora

@@ -1,8 +1,10 @@
 #include "dictionary/LineReader.h"
 
 #include "dictionary/FileError.h"
+#include "dictionary/LineEnds.h"
 
 #include <algorithm>
+#include <bit>
 #include <cerrno>
 #include <cstring>
 #include <fcntl.h>
@@ -54,7 +56,37 @@ void LineReader::fill()
             end_ = static_cast<std::size_t>(static_cast<const char *>(ctrlZ) - buffer_.get());
             eof_ = true;
         }
+        indexLineEnds();
     }
+}
+
+void LineReader::indexLineEnds()
+{
+    const char *bytes = buffer_.get();
+    const std::size_t blocks = (end_ + LineEndBlockBytes - 1) / LineEndBlockBytes;
+    lineEnds_.resize(blocks + 1);
+    std::size_t block = 0;
+    for (; (block + 1) * LineEndBlockBytes <= end_; ++block)
+        lineEnds_[block] = lineEndBits(bytes + block * LineEndBlockBytes);
+    if (block < blocks) {
+        // The last block is cut by the buffer's end; what lies past it is not the file's.
+        std::uint64_t bits = 0;
+        for (std::size_t at = block * LineEndBlockBytes; at < end_; ++at)
+            bits |= std::uint64_t{bytes[at] == CR} << (at % LineEndBlockBytes);
+        lineEnds_[block] = bits;
+    }
+    lineEnds_[blocks] = 1;
+}
+
+// The first CR at or after the reader's place in the buffer, or null.
+const char *LineReader::nextCR() const
+{
+    std::size_t block = pos_ / LineEndBlockBytes;
+    std::uint64_t bits = lineEnds_[block] & (~std::uint64_t{0} << (pos_ % LineEndBlockBytes));
+    while (bits == 0)
+        bits = lineEnds_[++block];
+    const std::size_t at = block * LineEndBlockBytes + static_cast<std::size_t>(std::countr_zero(bits));
+    return at < end_ ? buffer_.get() + at : nullptr;
 }
 
 template <typename Sink> void LineReader::scanLine(Sink &&sink)
@@ -62,7 +94,7 @@ template <typename Sink> void LineReader::scanLine(Sink &&sink)
     while (pos_ < end_) {
         const char *start = buffer_.get() + pos_;
         const std::size_t available = end_ - pos_;
-        const auto *cr = static_cast<const char *>(std::memchr(start, CR, available));
+        const char *cr = nextCR();
         const std::size_t length = cr ? static_cast<std::size_t>(cr - start) : available;
         sink(start, length);
         pos_ += length;
@@ -81,7 +113,7 @@ template <typename Sink> void LineReader::scanLine(Sink &&sink)
 std::string_view LineReader::readLineView()
 {
     const char *start = buffer_.get() + pos_;
-    const auto *cr = static_cast<const char *>(std::memchr(start, CR, end_ - pos_));
+    const char *cr = nextCR();
     // Most lines lie whole in the buffer together with the byte after their
     // CR, which tells whether a LF goes with it.
     if (cr && cr + 1 < buffer_.get() + end_) {
@@ -103,6 +135,16 @@ std::string_view LineReader::readLineView()
 
 void LineReader::skipLine()
 {
+    // As a line read: most lie whole in the buffer with the byte after their CR.
+    if (const char *cr = nextCR(); cr && cr + 1 < buffer_.get() + end_) {
+        std::size_t next = static_cast<std::size_t>(cr + 1 - buffer_.get());
+        if (buffer_[next] == LF)
+            ++next;
+        if (next < end_) {
+            pos_ = next;
+            return;
+        }
+    }
     scanLine([](const char *, std::size_t) {});
 }
 

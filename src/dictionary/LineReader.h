@@ -1,9 +1,11 @@
 #pragma once
 
 #include <cstddef>
+#include <cstdint>
 #include <memory>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace zelvora {
 
@@ -36,6 +38,8 @@ public:
 private:
     template <typename Sink> void scanLine(Sink &&sink);
     void fill();
+    void indexLineEnds();
+    const char *nextCR() const;
 
     std::string path_;
     int fd_ = -1;
@@ -45,6 +49,9 @@ private:
     std::size_t end_ = 0;
     bool eof_ = false;
     std::string line_; // a line that does not lie whole in the buffer, or that ends where the buffer does
+    // Where the buffer's CRs are: a word of bits for each 64 bytes, and one
+    // more past the last whose lowest bit stands for the buffer's end.
+    std::vector<std::uint64_t> lineEnds_;
 };
 
 } // namespace zelvora

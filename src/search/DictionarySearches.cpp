@@ -4,7 +4,6 @@
 #include "dictionary/UpperCase.h"
 #include "translate/TextOperations.h"
 
-#include <algorithm>
 #include <string_view>
 
 namespace zelvora {
@@ -66,14 +65,14 @@ void searchWholeWord(const std::vector<ListedDictionary> &list, Language languag
     }
 }
 
-void searchSubstringInTermList(const std::string &path, const std::vector<std::string> &termList,
-                               const std::string &searchText, Language language, SearchRun &run,
-                               std::size_t bufferSize)
+void searchSubstringInTermList(const std::string &path, const TermList &termList, const std::string &searchText,
+                               Language language, SearchRun &run, std::size_t bufferSize)
 {
     const std::string text = toUpperFull(searchText);
     std::vector<std::string> matches;
-    std::copy_if(termList.begin(), termList.end(), std::back_inserter(matches),
-                 [&text](const std::string &term) { return containsText(term, text); });
+    for (const std::string_view term : termList)
+        if (containsText(term, text))
+            matches.emplace_back(term);
     const LookupQueries queries = listingQueriesFor(matches);
     const Resolution resolution = resolveTerms(path, queries.terms, queries.prefixes, {}, bufferSize);
     lookUpMatches(resolution, matches, nullptr, text, language, run);

@@ -2,6 +2,7 @@
 
 #include "dictionary/Language.h"
 #include "dictionary/LineReader.h"
+#include "dictionary/TermList.h"
 #include "search/LengthRule.h"
 #include "translate/LookupSession.h"
 
@@ -45,7 +46,7 @@ inline constexpr LengthRule SubstringInListLength{4};
 
 // Looks up, as a listing, every item of the current dictionary's term list
 // that contains the search text (upper-cased).
-void searchSubstringInTermList(const std::string &path, const std::vector<std::string> &termList,
+void searchSubstringInTermList(const std::string &path, const TermList &termList,
                                const std::string &searchText, Language language, SearchRun &run,
                                std::size_t bufferSize = DefaultBufferSize);
 

@@ -5,6 +5,8 @@
 
 #include <algorithm>
 #include <array>
+#include <iterator>
+#include <unordered_set>
 
 namespace zelvora {
 
@@ -26,6 +28,15 @@ bool isPlaceholderWord(std::string_view word)
     return std::find(PlaceholderWords.begin(), PlaceholderWords.end(), word) != PlaceholderWords.end();
 }
 
+// "TERM = definition", built in one allocation.
+std::string findingLine(const std::string &term, std::string_view definition)
+{
+    std::string line;
+    line.reserve(term.size() + 3 + definition.size());
+    line.append(term).append(" = ").append(definition);
+    return line;
+}
+
 const char *shortPrefixText(Language language)
 {
     return language == Language::Italian ? "INSERIRE ALMENO 3 CARATTERI INIZIALI" : "AT LEAST 3 INITIAL CHARACTERS";
@@ -36,18 +47,22 @@ LookupQueries queries(const std::vector<std::string> &words, bool eachTermOnce,
                       BaseFormFinder *baseForms = nullptr)
 {
     LookupQueries queries;
-    std::unordered_set<std::string> terms;
+    // The terms already asked for, as views of queries.terms, which never moves.
+    queries.terms.reserve(words.size());
+    std::unordered_set<std::string_view> terms;
+    terms.reserve(words.size());
+    // The terms the base forms may need, added once the views above are done with.
+    std::unordered_set<std::string> termsBehind;
     for (const std::string &word : words) {
         std::string term = toUpperFull(word);
         switch (lookupKindOf(term)) {
         case LookupKind::Exact:
-            if (!eachTermOnce || terms.insert(term).second) {
-                if (baseForms)
-                    for (std::string &behind : baseForms->termsBehind(term))
-                        if (terms.insert(behind).second)
-                            queries.terms.push_back(std::move(behind));
-                queries.terms.push_back(std::move(term));
-            }
+            queries.terms.push_back(std::move(term));
+            if (eachTermOnce && !terms.insert(queries.terms.back()).second)
+                queries.terms.pop_back();
+            else if (baseForms)
+                for (std::string &behind : baseForms->termsBehind(queries.terms.back()))
+                    termsBehind.insert(std::move(behind));
             break;
         case LookupKind::Prefix:
             queries.prefixes.emplace_back(prefixOf(term));
@@ -56,6 +71,10 @@ LookupQueries queries(const std::vector<std::string> &words, bool eachTermOnce,
             break;
         }
     }
+    for (const std::string &term : queries.terms)
+        termsBehind.erase(term);
+    queries.terms.insert(queries.terms.end(), std::make_move_iterator(termsBehind.begin()),
+                         std::make_move_iterator(termsBehind.end()));
     return queries;
 }
 
@@ -122,37 +141,36 @@ void LookupSession::lookUpOccurrence(const std::string &word, std::size_t occurr
 
 void LookupSession::exactLookup(const std::string &term, WordLookup kind, std::size_t occurrence)
 {
-    std::string definition = resolution_.definitionOf(term, occurrence);
-    if (definition.empty()) {
-        definition = NotFoundText;
+    const std::string &stored = resolution_.definitionOf(term, occurrence);
+    if (stored.empty())
         state_.found = FoundFlag::No;
-    }
+    const std::string_view definition = stored.empty() ? std::string_view(NotFoundText) : stored;
     state_.label1 = definition;
     const bool found = definition != NotFoundText;
-    const bool reportMissing = !term.empty() && !isPlaceholderWord(term);
+    const auto reportMissing = [&term] { return !term.empty() && !isPlaceholderWord(term); };
 
     switch (kind) {
     case WordLookup::Term:
         if (!found)
             return;
-        appendLine(term + " = " + definition);
+        appendLine(findingLine(term, definition));
         break;
     case WordLookup::Translation:
         if (found)
-            appendLine(term + " = " + definition);
-        else if (reportMissing)
+            appendLine(findingLine(term, definition));
+        else if (reportMissing())
             appendLine(term + " = -");
         break;
     case WordLookup::Dictionary:
         if (found)
-            appendOnce(term + " = " + definition);
-        else if (reportMissing)
+            appendOnce(findingLine(term, definition));
+        else if (reportMissing())
             appendOnce(term + " = -");
         break;
     case WordLookup::WordList:
         if (found)
             appendOnce(term);
-        else if (reportMissing)
+        else if (reportMissing())
             appendOnce(term + " [non trovato]");
         break;
     }
@@ -211,8 +229,8 @@ void LookupSession::appendLine(std::string line)
 
 void LookupSession::appendOnce(std::string line)
 {
-    if (!foldedLines_.contains(toUpperFull(line)))
-        appendLine(std::move(line));
+    if (foldedLines_.insert(toUpperFull(line)).second)
+        pane_.append(std::move(line));
 }
 
 void LookupSession::applyLimit()

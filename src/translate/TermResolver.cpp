@@ -2,44 +2,52 @@
 
 #include "dictionary/LineReader.h"
 #include "dictionary/UpperCase.h"
+#include "translate/TermSieve.h"
 
+#include <iterator>
 #include <map>
 
 namespace zelvora {
 
 namespace {
 
-// The entries still wanted, by term. Most term lines have a length no wanted
-// term has, and are passed over without hashing them.
+// The entries still wanted, by term, and the definitions found. Most term
+// lines are none of them, and the sieve turns them away without hashing them.
 class PendingTerms {
 public:
+    PendingTerms(StringMap<Resolution::TermEntries> &entries, std::size_t expected)
+        : entries_(entries), sieve_(expected)
+    {
+        entries_.reserve(expected);
+    }
+
     // Asks for one more entry of the term.
     void insert(std::string term)
     {
-        if (term.size() >= lengths_.size())
-            lengths_.resize(term.size() + 1);
-        lengths_[term.size()] = true;
-        ++wanted_[std::move(term)];
+        sieve_.insert(term);
+        if (entries_[std::move(term)].stillWanted++ == 0)
+            ++pending_;
     }
 
-    bool empty() const { return wanted_.empty(); }
+    bool empty() const { return pending_ == 0; }
 
-    // Counts an entry of the term off; false when none is wanted.
-    bool take(std::string_view term)
+    // Counts an entry of the term off: where its definition goes, or null when none is wanted.
+    std::vector<std::string> *take(std::string_view term)
     {
-        if (term.size() >= lengths_.size() || !lengths_[term.size()])
-            return false;
-        const auto found = wanted_.find(term);
-        if (found == wanted_.end())
-            return false;
-        if (--found->second == 0)
-            wanted_.erase(found);
-        return true;
+        if (!sieve_.mayHold(term))
+            return nullptr;
+        const auto found = entries_.find(term);
+        if (found == entries_.end() || found->second.stillWanted == 0)
+            return nullptr;
+        if (--found->second.stillWanted == 0)
+            --pending_;
+        return &found->second.definitions;
     }
 
 private:
-    StringMap<std::size_t> wanted_;
-    std::vector<bool> lengths_;
+    StringMap<Resolution::TermEntries> &entries_;
+    TermSieve sieve_;
+    std::size_t pending_ = 0;
 };
 
 const std::string NoDefinition;
@@ -49,10 +57,14 @@ const std::vector<std::string> NoMatches;
 // lookup per distinct prefix length.
 class PrefixTable {
 public:
-    explicit PrefixTable(StringMap<std::vector<std::string>> &matches)
+    explicit PrefixTable(StringMap<std::vector<std::string>> &matches) : sieve_(matches.size())
     {
-        for (auto &[prefix, found] : matches)
-            byLength_[prefix.size()].emplace(prefix, &found);
+        std::map<std::size_t, StringMap<std::vector<std::string> *>> byLength;
+        for (auto &[prefix, found] : matches) {
+            byLength[prefix.size()].emplace(prefix, &found);
+            sieve_.insert(prefix);
+        }
+        byLength_.assign(std::make_move_iterator(byLength.begin()), std::make_move_iterator(byLength.end()));
     }
 
     bool empty() const { return byLength_.empty(); }
@@ -62,13 +74,18 @@ public:
         for (const auto &[length, prefixes] : byLength_) {
             if (term.size() < length)
                 break;
-            if (const auto found = prefixes.find(term.substr(0, length)); found != prefixes.end())
+            const std::string_view start = term.substr(0, length);
+            if (!sieve_.mayHold(start))
+                continue;
+            if (const auto found = prefixes.find(start); found != prefixes.end())
                 onMatch(*found->second);
         }
     }
 
 private:
-    std::map<std::size_t, StringMap<std::vector<std::string> *>> byLength_;
+    // By increasing length, walked for every term line.
+    std::vector<std::pair<std::size_t, StringMap<std::vector<std::string> *>>> byLength_;
+    TermSieve sieve_;
 };
 
 } // namespace
@@ -76,9 +93,9 @@ private:
 const std::string &Resolution::definitionOf(std::string_view term, std::size_t occurrence) const
 {
     const auto found = definitions_.find(term);
-    if (found == definitions_.end())
+    if (found == definitions_.end() || found->second.definitions.empty())
         return NoDefinition;
-    const std::vector<std::string> &entries = found->second;
+    const std::vector<std::string> &entries = found->second.definitions;
     return occurrence >= 1 && occurrence <= entries.size() ? entries[occurrence - 1] : entries.front();
 }
 
@@ -96,7 +113,7 @@ Resolution resolveTerms(const std::string &dictionaryPath, const std::vector<std
     // With nothing to look up the dictionary is not even opened.
     if (terms.empty() && prefixes.empty() && !watcher)
         return resolution;
-    PendingTerms pending;
+    PendingTerms pending(resolution.definitions_, terms.size());
     for (const std::string &term : terms)
         pending.insert(term);
     for (const std::string &prefix : prefixes)
@@ -118,13 +135,12 @@ Resolution resolveTerms(const std::string &dictionaryPath, const std::vector<std
         watching = watch(reader.readLineView());
     else
         reader.skipLine(); // the header pair's term is never compared
-    std::string awaitingDefinition;
-    bool awaiting = false;
+    std::vector<std::string> *awaiting = nullptr; // the definitions the next line goes to
     while (awaiting || watching || !pending.empty() || !prefixTable.empty()) {
         // A definition; read at the end of the file it is empty.
         if (awaiting) {
-            resolution.definitions_[awaitingDefinition].emplace_back(reader.readLineView());
-            awaiting = false;
+            awaiting->emplace_back(reader.readLineView());
+            awaiting = nullptr;
         } else {
             reader.skipLine();
         }
@@ -138,10 +154,7 @@ Resolution resolveTerms(const std::string &dictionaryPath, const std::vector<std
         });
         if (watching)
             watching = watch(term);
-        if (pending.take(term)) {
-            awaitingDefinition = term;
-            awaiting = true;
-        }
+        awaiting = pending.take(term);
     }
     // Whatever is still pending was not found: it keeps the empty definition.
     return resolution;

@@ -43,10 +43,17 @@ public:
     // The upper-cased terms that begin with `prefix`, in file order.
     const std::vector<std::string> &matchesOf(std::string_view prefix) const;
 
+    // What the walk keeps of a term asked for: the definitions of its entries
+    // found so far, and how many more of them it still wants.
+    struct TermEntries {
+        std::vector<std::string> definitions;
+        std::size_t stillWanted = 0;
+    };
+
 private:
     friend Resolution resolveTerms(const std::string &, const std::vector<std::string> &,
                                    const std::vector<std::string> &, const TermLineWatcher &, std::size_t);
-    StringMap<std::vector<std::string>> definitions_;
+    StringMap<TermEntries> definitions_;
     StringMap<std::vector<std::string>> matches_;
 };
 

@@ -34,17 +34,15 @@ std::size_t wordCountOf(const std::vector<std::string> &lines)
     return CountWords(text);
 }
 
-// The words of a preprocessed line as the word loop hands them over.
-std::vector<std::string> wordsOfLine(const std::string &line)
+// Appends the words of a preprocessed line as the word loop hands them over.
+void appendWordsOfLine(const std::string &line, std::vector<std::string> &words)
 {
-    std::vector<std::string> words;
     std::size_t start = 0;
     for (std::size_t blank = line.find(' '); blank != std::string::npos; blank = line.find(' ', start)) {
         words.push_back(line.substr(start, blank - start));
         start = blank + 1;
     }
     words.push_back(line.substr(start, LastWordLength));
-    return words;
 }
 
 std::optional<BaseFormFinder> finderOf(const BaseFormLexicon *lexicon)
@@ -74,13 +72,16 @@ TextRun runTextOperation(TextOperation operation, const std::string &dictionaryP
                          const std::vector<std::string> &workingLines, Language language, LookupState state,
                          const BaseFormLexicon *lexicon, std::size_t bufferSize)
 {
-    std::vector<std::string> allWords;
-    for (const std::string &line : workingLines)
-        for (std::string &word : wordsOfLine(line))
-            allWords.push_back(std::move(word));
+    // The words of all the lines, and where each line's words end.
+    std::vector<std::string> words;
+    std::vector<std::size_t> lineEnds;
+    lineEnds.reserve(workingLines.size());
+    for (const std::string &line : workingLines) {
+        appendWordsOfLine(line, words);
+        lineEnds.push_back(words.size());
+    }
     std::optional<BaseFormFinder> baseForms = finderOf(lexicon);
-    const LookupQueries queries = queriesFor(allWords, baseForms ? &*baseForms : nullptr);
-    allWords.clear();
+    const LookupQueries queries = queriesFor(words, baseForms ? &*baseForms : nullptr);
     const Resolution resolution = resolveTerms(dictionaryPath, queries.terms, queries.prefixes, {}, bufferSize);
 
     const std::size_t progressStep = operation == TextOperation::Translate ? 2 : 1;
@@ -88,13 +89,14 @@ TextRun runTextOperation(TextOperation operation, const std::string &dictionaryP
     if (baseForms)
         session.useBaseForms(*baseForms);
     TextRun run;
-    for (const std::string &line : workingLines) {
+    std::size_t word = 0;
+    for (std::size_t line = 0; line < workingLines.size(); ++line) {
         if (operation == TextOperation::Translate)
-            session.appendLine(line);
-        const std::vector<std::string> words = wordsOfLine(line);
-        for (const std::string &word : words)
-            session.lookUp(word);
-        run.progressPosition += progressStep * (words.size() - 1);
+            session.appendLine(workingLines[line]);
+        // Every word of a line but its last is followed by a blank, which moves the bar.
+        run.progressPosition += progressStep * (lineEnds[line] - word - 1);
+        for (; word < lineEnds[line]; ++word)
+            session.lookUp(words[word]);
     }
     run.lines = session.pane().takeAppended();
     run.state = session.state();

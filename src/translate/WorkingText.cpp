@@ -26,39 +26,55 @@ std::string placeholder(char letter)
     return " " + std::string(5, letter) + " ";
 }
 
-// Every occurrence of the mark becomes its placeholder.
-std::string expandMark(const std::string &line, const Mark &mark)
+// The placeholder letter of each byte that is a mark, 0 for the others.
+constexpr std::array<char, 256> PlaceholderLetters = [] {
+    std::array<char, 256> letters{};
+    for (const Mark &mark : Marks)
+        letters[static_cast<unsigned char>(mark.mark)] = mark.letter;
+    return letters;
+}();
+
+// Every mark becomes its placeholder. No placeholder holds a mark, so this
+// gives what turning the marks into placeholders one mark after the other does.
+std::string expandMarks(const std::string &line)
 {
-    if (line.find(mark.mark) == std::string::npos)
-        return line;
-    const std::string replacement = placeholder(mark.letter);
     std::string result;
+    result.reserve(line.size());
     for (const char c : line) {
-        if (c == mark.mark)
-            result += replacement;
-        else
+        if (const char letter = PlaceholderLetters[static_cast<unsigned char>(c)]) {
+            result += ' ';
+            result.append(5, letter);
+            result += ' ';
+        } else {
             result += c;
+        }
     }
     return result;
 }
 
 // Replaces the first occurrence of the placeholder by a blank until none is
-// left. Building the result from the left and reducing its end whenever it
-// ends with the placeholder gives the same text in one pass: a reduction can
-// only form a new occurrence that ends at the blank it leaves.
-std::string reducePlaceholder(const std::string &line, char letter)
+// left. A replacement can only form a new occurrence that begins at the blank
+// it leaves, which is the last blank of the one replaced: so every occurrence
+// is found in the line itself, the next search starting at that blank.
+void reducePlaceholder(std::string &line, char letter)
 {
     const std::string pattern = placeholder(letter);
-    if (line.find(pattern) == std::string::npos)
-        return line;
+    std::size_t found = line.find(pattern);
+    if (found == std::string::npos)
+        return;
     std::string result;
     result.reserve(line.size());
-    for (const char c : line) {
-        result += c;
-        while (result.size() >= pattern.size() && result.ends_with(pattern))
-            result.erase(result.size() - pattern.size() + 1);
+    std::size_t from = 0; // the first byte not yet taken
+    for (; found != std::string::npos; found = line.find(pattern, found + pattern.size() - 1)) {
+        // An occurrence that begins at the blank just left has nothing before it to take.
+        if (found >= from) {
+            result.append(line, from, found - from);
+            result += ' ';
+        }
+        from = found + pattern.size();
     }
-    return result;
+    result.append(line, from);
+    line = std::move(result);
 }
 
 void writeAll(int fd, const std::string &path, const std::string &bytes)
@@ -78,11 +94,17 @@ void writeAll(int fd, const std::string &path, const std::string &bytes)
 
 std::string removePunctuation(const std::string &line)
 {
-    std::string result = line;
+    std::string result = expandMarks(line);
+    // Only the letters that stand five in a row somewhere can make a placeholder.
+    std::array<bool, 256> inRuns{};
+    for (std::size_t at = 0, run = 0; at < result.size(); ++at) {
+        run = at > 0 && result[at] == result[at - 1] ? run + 1 : 1;
+        if (run == 5)
+            inRuns[static_cast<unsigned char>(result[at])] = true;
+    }
     for (const Mark &mark : Marks)
-        result = expandMark(result, mark);
-    for (const Mark &mark : Marks)
-        result = reducePlaceholder(result, mark.letter);
+        if (inRuns[static_cast<unsigned char>(mark.letter)])
+            reducePlaceholder(result, mark.letter);
     return result;
 }
 
@@ -91,11 +113,16 @@ void writeLines(const std::string &path, const std::vector<std::string> &lines)
     std::string bytes;
     for (const std::string &line : lines)
         bytes.append(line).append("\r\n");
-    const int fd = ::open(path.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644);
+    // The new bytes go over the old ones and the file is then cut to their
+    // length: ext4 writes a file emptied by O_TRUNC and written again through
+    // to the disk when it is closed, which costs milliseconds each time.
+    const int fd = ::open(path.c_str(), O_WRONLY | O_CREAT | O_CLOEXEC, 0644);
     if (fd < 0)
         throw FileError::fromErrno(path, FileError::Action::Write);
     try {
         writeAll(fd, path, bytes);
+        if (::ftruncate(fd, static_cast<off_t>(bytes.size())) != 0)
+            throw FileError::fromErrno(path, FileError::Action::Write);
     } catch (...) {
         ::close(fd);
         throw;

@@ -14,6 +14,8 @@ QString lastPaneLine(const QPlainTextEdit *pane);
 
 // Both write the lines in one batch.
 void setPaneLines(QPlainTextEdit *pane, const QStringList &lines);
+// The same with the lines as one text, each ended by a line break.
+void setPaneText(QPlainTextEdit *pane, const QString &linesText);
 void appendPaneLines(QPlainTextEdit *pane, const QStringList &lines);
 
 // Puts the caret at the start of the pane's last line and scrolls it into view.

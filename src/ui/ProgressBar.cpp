@@ -7,6 +7,8 @@
 
 namespace {
 
+constexpr qint64 PaintAtOnceAfterMs = 100;
+
 int clampToInt(std::size_t value)
 {
     return static_cast<int>(std::min<std::size_t>(value, INT_MAX));
@@ -21,7 +23,21 @@ void ProgressBar::setMaximumCount(std::size_t count)
 
 void ProgressBar::setCount(std::size_t count)
 {
-    setValue(std::min(clampToInt(count), maximum()));
+    const int value = std::min(clampToInt(count), maximum());
+    if (!sincePainted_.isValid() || sincePainted_.elapsed() >= PaintAtOnceAfterMs) {
+        setValue(value);
+        return;
+    }
+    // QProgressBar paints a new value at once; with updates off it only marks itself for the next painting.
+    setUpdatesEnabled(false);
+    setValue(value);
+    setUpdatesEnabled(true);
+}
+
+void ProgressBar::paintEvent(QPaintEvent *event)
+{
+    QProgressBar::paintEvent(event);
+    sincePainted_.start();
 }
 
 void ProgressBar::mousePressEvent(QMouseEvent *event)

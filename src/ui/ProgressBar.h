@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QElapsedTimer>
 #include <QProgressBar>
 
 #include <cstddef>
@@ -10,10 +11,17 @@ class ProgressBar : public QProgressBar {
 public:
     using QProgressBar::QProgressBar;
 
-    // Counts beyond what the bar can show stop at its end.
+    // Counts beyond what the bar can show stop at its end. A count is painted
+    // at once only when the bar has not been painted for a while: a long
+    // operation shows its progress as it goes, and a short one has the bar
+    // painted with the rest of the window when it ends.
     void setMaximumCount(std::size_t count);
     void setCount(std::size_t count);
 
 protected:
     void mousePressEvent(QMouseEvent *event) override;
+    void paintEvent(QPaintEvent *event) override;
+
+private:
+    QElapsedTimer sincePainted_;
 };

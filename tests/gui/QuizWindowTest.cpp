@@ -5,7 +5,6 @@
 #include <QAction>
 #include <QCheckBox>
 #include <QSoundEffect>
-#include <QStringListModel>
 #include <QTextEdit>
 #include <QtEndian>
 
@@ -94,7 +93,10 @@ private:
     }
     QStringList termList() const
     {
-        return qobject_cast<QStringListModel *>(termBox()->model())->stringList();
+        QStringList terms;
+        for (int i = 0; i < termBox()->count(); ++i)
+            terms += termBox()->itemText(i);
+        return terms;
     }
 
 private slots:

@@ -1,7 +1,6 @@
 #include "WindowTestHelpers.h"
 
 #include <QAction>
-#include <QStringListModel>
 
 namespace {
 const QString ItalianHeader = QStringLiteral("----- italiano_inglese.txt -----");
@@ -31,7 +30,7 @@ private:
     QStringList currentDictionary() const
     {
         return {form()->windowTitle(), selector()->currentText(), form()->currentDictPath(),
-                qobject_cast<QStringListModel *>(termBox()->model())->stringList().join(QLatin1Char('|'))};
+                items(termBox()).join(QLatin1Char('|'))};
     }
 
 private slots:
