@@ -4,6 +4,7 @@
 // line-by-line read of the file, and the 32000-item result list dropping down.
 
 #include "GeneratedDictionary.h"
+#include "OffscreenBenchmarks.h"
 #include "Reading.h"
 
 #include "dictionary/Dictionary.h"
@@ -27,15 +28,6 @@ const QString InTerms = QStringLiteral("AB");
 const QString InDefinitions = QStringLiteral(",.");
 // One term in four holds an A: far more than the result list takes.
 const QString Everywhere = QStringLiteral("A");
-
-QtMessageHandler qtMessageHandler = nullptr;
-
-// The offscreen platform warns about what it cannot do with every window it shows.
-void withoutPlatformWarnings(QtMsgType type, const QMessageLogContext &context, const QString &message)
-{
-    if (!message.contains(QLatin1String("This plugin does not support")))
-        qtMessageHandler(type, context, message);
-}
 
 class GeneratedMainWindow : public MainWindowState {
 public:
@@ -152,11 +144,8 @@ BENCHMARK(BM_DropDown32000)->Unit(benchmark::kMillisecond)->UseRealTime();
 
 int main(int argc, char **argv)
 {
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    qtMessageHandler = qInstallMessageHandler(withoutPlatformWarnings);
-    benchmark::Initialize(&argc, argv);
-    if (benchmark::ReportUnrecognizedArguments(argc, argv))
+    OffscreenBenchmarks benchmarks(argc, argv);
+    if (!benchmarks.argumentsAccepted())
         return 1;
     const GeneratedMainWindow mainWindow;
     ComplexSearchWindow shown(form4Setup(), QString::fromStdString(folder()), mainWindow);
@@ -164,7 +153,5 @@ int main(int argc, char **argv)
     shown.FormShow();
     control("ComboBox1")->hidePopup();
     QCoreApplication::processEvents();
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return benchmarks.runAll();
 }

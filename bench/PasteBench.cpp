@@ -4,6 +4,7 @@
 // beside it, the same paste into Qt's own pane and the text set in one call.
 
 #include "GeneratedDictionary.h"
+#include "OffscreenBenchmarks.h"
 
 #include "app/Program.h"
 #include "app/Form1.h"
@@ -21,15 +22,6 @@
 namespace {
 
 constexpr qsizetype PasteSize = 10 << 20;
-
-QtMessageHandler qtMessageHandler = nullptr;
-
-// The offscreen platform warns about size hints on every window it shows.
-void withoutSizeHintWarnings(QtMsgType type, const QMessageLogContext &context, const QString &message)
-{
-    if (!message.contains(QLatin1String("propagateSizeHints()")))
-        qtMessageHandler(type, context, message);
-}
 
 // Italian prose in lines of about 70 characters, or all of it on one line.
 QString textOfSize(qsizetype size, bool lineBreaks)
@@ -152,15 +144,11 @@ BENCHMARK(BM_TypeAfterPasteOneLine)->Unit(benchmark::kMillisecond)->Iterations(1
 
 int main(int argc, char **argv)
 {
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    qtMessageHandler = qInstallMessageHandler(withoutSizeHintWarnings);
-    benchmark::Initialize(&argc, argv);
-    if (benchmark::ReportUnrecognizedArguments(argc, argv))
+    OffscreenBenchmarks benchmarks(argc, argv);
+    if (!benchmarks.argumentsAccepted())
         return 1;
     theMainWindow = std::make_unique<MainWindow>();
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
+    const int status = benchmarks.runAll();
     theMainWindow.reset();
-    return 0;
+    return status;
 }

@@ -4,6 +4,7 @@
 // painted, within a set and where it prepares the next set.
 
 #include "GeneratedDictionary.h"
+#include "OffscreenBenchmarks.h"
 #include "Reading.h"
 
 #include "app/Form1.h"
@@ -23,15 +24,6 @@ namespace {
 constexpr std::size_t Entries = 200'000;
 // A full set shows 15 questions; the click after the 15th prepares the next set.
 constexpr int QuestionsPerSet = 15;
-
-QtMessageHandler qtMessageHandler = nullptr;
-
-void withoutSizeHintWarnings(QtMsgType type, const QMessageLogContext &context, const QString &message)
-{
-    if (!message.contains(QLatin1String("propagateSizeHints()")) && !message.contains(QLatin1String("audio")) &&
-        !message.contains(QLatin1String("PulseAudio")))
-        qtMessageHandler(type, context, message);
-}
 
 // The generated program folder, with pictures for the quiz.
 QString programFolder()
@@ -113,13 +105,8 @@ BENCHMARK(BM_AvantiNewSet)->Unit(benchmark::kMillisecond)->Iterations(20)->UseRe
 
 int main(int argc, char **argv)
 {
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    qtMessageHandler = qInstallMessageHandler(withoutSizeHintWarnings);
-    benchmark::Initialize(&argc, argv);
-    if (benchmark::ReportUnrecognizedArguments(argc, argv))
+    OffscreenBenchmarks benchmarks(argc, argv);
+    if (!benchmarks.argumentsAccepted())
         return 1;
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return benchmarks.runAll();
 }

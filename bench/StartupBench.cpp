@@ -3,6 +3,7 @@
 // Beside it, the switch of all five windows from one language to the other.
 
 #include "GeneratedDictionary.h"
+#include "OffscreenBenchmarks.h"
 
 #include "app/Form1.h"
 #include "app/Program.h"
@@ -14,15 +15,6 @@
 #include <benchmark/benchmark.h>
 
 namespace {
-
-QtMessageHandler qtMessageHandler = nullptr;
-
-// The offscreen platform warns about size hints on every window it shows.
-void withoutSizeHintWarnings(QtMsgType type, const QMessageLogContext &context, const QString &message)
-{
-    if (!message.contains(QLatin1String("propagateSizeHints()")))
-        qtMessageHandler(type, context, message);
-}
 
 QString programFolder(std::size_t entries)
 {
@@ -90,11 +82,8 @@ BENCHMARK(BM_LanguageSwitchPainted)->Unit(benchmark::kMillisecond)->Iterations(4
 
 int main(int argc, char **argv)
 {
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    qtMessageHandler = qInstallMessageHandler(withoutSizeHintWarnings);
-    benchmark::Initialize(&argc, argv);
-    if (benchmark::ReportUnrecognizedArguments(argc, argv))
+    OffscreenBenchmarks benchmarks(argc, argv);
+    if (!benchmarks.argumentsAccepted())
         return 1;
     // Qt's one-time costs (style, fonts, platform) belong to no benchmark.
     {
@@ -102,7 +91,5 @@ int main(int argc, char **argv)
         warmUp.form1()->show();
         QCoreApplication::processEvents();
     }
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return benchmarks.runAll();
 }
