@@ -17,18 +17,11 @@ class ComplexSearchWindowTest : public MainWindowTest {
 private:
     ComplexSearchWindow *form3() const { return program->form3(); }
     ComplexSearchWindow *form4() const { return program->form4(); }
-    template <typename T = QWidget> static T *in(ComplexSearchWindow *window, const char *name)
-    {
-        T *found = window->findChild<T *>(QString::fromLatin1(name));
-        if (!found)
-            qFatal("no control %s", name);
-        return found;
-    }
-    static QLineEdit *searchText(ComplexSearchWindow *w) { return in<QLineEdit>(w, "Edit1"); }
-    static QComboBox *fields(ComplexSearchWindow *w) { return in<QComboBox>(w, "ComboBox1"); }
-    static QComboBox *resultList(ComplexSearchWindow *w) { return in<QComboBox>(w, "ComboBox2"); }
-    static QString definition(ComplexSearchWindow *w) { return in<QPlainTextEdit>(w, "RxRichEdit1")->toPlainText(); }
-    static QProgressBar *gauge(ComplexSearchWindow *w) { return in<QProgressBar>(w, "Gauge1"); }
+    static QLineEdit *searchText(ComplexSearchWindow *w) { return controlOf<QLineEdit>(w, "Edit1"); }
+    static QComboBox *fields(ComplexSearchWindow *w) { return controlOf<QComboBox>(w, "ComboBox1"); }
+    static QComboBox *resultList(ComplexSearchWindow *w) { return controlOf<QComboBox>(w, "ComboBox2"); }
+    static QString definition(ComplexSearchWindow *w) { return controlOf<QPlainTextEdit>(w, "RxRichEdit1")->toPlainText(); }
+    static QProgressBar *gauge(ComplexSearchWindow *w) { return controlOf<QProgressBar>(w, "Gauge1"); }
     static bool dropped(QComboBox *box) { return box->view()->isVisible(); }
 
     // The window as the user finds it once shown: the field list dropped down
@@ -47,7 +40,7 @@ private:
     {
         fields(w)->setCurrentIndex(field);
         searchText(w)->setText(text);
-        QTest::mouseClick(in<QPushButton>(w, "Button1"), Qt::LeftButton);
+        QTest::mouseClick(controlOf<QPushButton>(w, "Button1"), Qt::LeftButton);
         resultsDropped = dropped(resultList(w));
         resultList(w)->hidePopup();
         return items(resultList(w));
@@ -65,7 +58,7 @@ private:
     }
     void close(ComplexSearchWindow *w)
     {
-        QTest::mouseClick(in<QPushButton>(w, "Button2"), Qt::LeftButton);
+        QTest::mouseClick(controlOf<QPushButton>(w, "Button2"), Qt::LeftButton);
         QVERIFY(!w->isVisible());
     }
 
@@ -91,7 +84,7 @@ private slots:
         QCOMPARE(searchText(form4())->text(), QStringLiteral("CAS"));
         QCOMPARE(fields(form4())->currentIndex(), -1);
         QCOMPARE(items(fields(form4())), QStringList({"Termini", "Definizioni", "Termini e Definizioni"}));
-        QCOMPARE(in<QPushButton>(form4(), "Button1")->text(), QStringLiteral("CERCA"));
+        QCOMPARE(controlOf<QPushButton>(form4(), "Button1")->text(), QStringLiteral("CERCA"));
         search(form4(), 0, "CAS");
         pickResult(form4(), 2);
         close(form4());
@@ -171,8 +164,8 @@ private slots:
         clickFlag("Image2");
         QCOMPARE(items(fields(form4())), QStringList({"Terms", "Definitions", "Terms & definitions"}));
         QCOMPARE(fields(form4())->currentText(), QStringLiteral("Definitions"));
-        QCOMPARE(in<QPushButton>(form4(), "Button1")->text(), QStringLiteral("SEARCH"));
-        QCOMPARE(in<QPushButton>(form4(), "Button2")->text(), QStringLiteral("EXIT"));
+        QCOMPARE(controlOf<QPushButton>(form4(), "Button1")->text(), QStringLiteral("SEARCH"));
+        QCOMPARE(controlOf<QPushButton>(form4(), "Button2")->text(), QStringLiteral("EXIT"));
         click("Button27");
         expectShown(form4());
         QCOMPARE(form4()->windowTitle(), QStringLiteral("Search in: italiano_inglese.txt"));

@@ -49,13 +49,7 @@ private:
     }
 
     Form7 *quiz() const { return program->form7(); }
-    template <typename T = QWidget> T *quizControl(const char *name) const
-    {
-        T *found = quiz()->findChild<T *>(QString::fromLatin1(name));
-        if (!found)
-            qFatal("no quiz control %s", name);
-        return found;
-    }
+    template <typename T = QWidget> T *quizControl(const char *name) const { return controlOf<T>(quiz(), name); }
     QLineEdit *box(const char *name) const { return quizControl<QLineEdit>(name); }
     QString question() const { return quizControl<QTextEdit>("Domanda")->toPlainText(); }
     // The question and both answers as the screen shows them.

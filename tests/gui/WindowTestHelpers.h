@@ -20,6 +20,15 @@
 
 const QString Separator = QStringLiteral("________________________");
 
+// The control named `name` in `window`; a missing one stops the test run.
+template <typename T = QWidget> T *controlOf(const QWidget *window, const char *name)
+{
+    T *found = window->findChild<T *>(QString::fromLatin1(name));
+    if (!found)
+        qFatal("no control %s in %s", name, qPrintable(window->objectName()));
+    return found;
+}
+
 // What the main-window tests share: the program started on a fresh folder of
 // test data, the main window's controls found by name, and the user's hand on them.
 class MainWindowTest : public QObject {
@@ -58,14 +67,7 @@ protected:
     }
 
     Form1 *form() const { return program->form1(); }
-    // The main window's control named `name`; a missing one stops the test run.
-    template <typename T = QWidget> T *control(const char *name) const
-    {
-        T *found = form()->findChild<T *>(QString::fromLatin1(name));
-        if (!found)
-            qFatal("no control %s", name);
-        return found;
-    }
+    template <typename T = QWidget> T *control(const char *name) const { return controlOf<T>(form(), name); }
     QComboBox *selector() const { return control<QComboBox>("ComboBox1"); }
     QComboBox *termBox() const { return control<QComboBox>("ComboBox2"); }
     QString text(const char *label) const { return control<QLabel>(label)->text(); }
