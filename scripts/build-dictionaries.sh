@@ -12,6 +12,9 @@
 #       Later runs reuse the cache, convert only what is out of date and copy
 #       only what differs. When the packages cannot be had it says so in one
 #       line, exits 0 and leaves the program on the bundled sample.
+#       PROGRAM_FOLDER may also be an installed one (the user's own folder that
+#       the launcher makes, ~/.local/share/zelvora, or PREFIX/lib/zelvora): when
+#       its parent is not a build folder, BUILD is this repository's build/.
 #   scripts/build-dictionaries.sh --catalogue-only DATA_FOLDER
 #       Writes DATA_FOLDER/tutti_i_dizionari.txt from the dictionary files that
 #       exist in DATA_FOLDER/dizionari/.
@@ -136,6 +139,7 @@ fi
 
 program=$(cd "$1" && pwd)
 build=$(dirname "$program")
+[ -f "$build/CMakeCache.txt" ] || build=$root/build
 cache=${ZELVORA_DICTIONARY_CACHE:-$build/dictionary-cache}
 real=${ZELVORA_REAL_DATA:-$build/real-data}
 import=${ZELVORA_IMPORT:-$build/tools/import/zelvora-import}
@@ -156,6 +160,8 @@ done
 # the rest. The small catalogue is copied.
 install_beside_program() {
   local source target
+  # The launcher's folder links to the installed sample's dizionari/: a folder of its own instead.
+  [ ! -L "$program/dizionari" ] || rm "$program/dizionari"
   mkdir -p "$program/dizionari"
   if ! cmp -s "$real/tutti_i_dizionari.txt" "$program/tutti_i_dizionari.txt"; then
     cp "$real/tutti_i_dizionari.txt" "$program/tutti_i_dizionari.txt.new"

@@ -46,6 +46,7 @@ private:
     void createControls();
     void layOutControls();
     void scaleToWindow();
+    void setScale(double scale);
     // The preparation: pictures, the sample of the dictionary, a new question set, its first question.
     void FormShow();
     void loadPictures();

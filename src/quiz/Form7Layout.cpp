@@ -26,7 +26,7 @@ namespace {
 // The window size the type sizes below are set for, and how far they follow the window.
 constexpr double ReferenceHeight = 768.0;
 constexpr double ReferenceWidth = 1150.0;
-constexpr double SmallestScale = 0.6;
+constexpr double SmallestScale = 0.5;
 constexpr double LargestScale = 1.6;
 
 template <typename Control> Control *named(Control *control, const char *name)
@@ -188,8 +188,21 @@ void Form7::layOutControls()
 
 void Form7::scaleToWindow()
 {
-    const double scale =
+    double scale =
         std::clamp(std::min(height() / ReferenceHeight, width() / ReferenceWidth), SmallestScale, LargestScale);
+    setScale(scale);
+    // Where the bar of counts and options would not fit across the window (on
+    // a screen 1024 pixels wide or less), smaller type: a window wider than
+    // the screen would hide ESCI past its edge.
+    const QWidget *bar = Si1->parentWidget();
+    while (scale > SmallestScale && bar->minimumSizeHint().width() > width()) {
+        scale = std::max(SmallestScale, scale - 0.05);
+        setScale(scale);
+    }
+}
+
+void Form7::setScale(double scale)
+{
     const auto pixels = [scale](double size) { return static_cast<int>(size * scale); };
 
     setPointSize(Titolo, 20 * scale, true);

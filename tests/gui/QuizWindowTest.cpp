@@ -338,6 +338,25 @@ private slots:
                                       path("si4.wav")}));
         closeQuiz();
     }
+
+    // Maximised on a small screen, the window takes smaller type rather than
+    // reach past the screen's edge: ESCI stays in sight, in either language.
+    void theWindowFitsTheScreen()
+    {
+        startQuizProgram(20);
+        const auto fits = [this] {
+            const QWidget *esci = quizControl("Esci");
+            return quiz()->width() <= quiz()->screen()->availableGeometry().width() &&
+                   esci->mapTo(quiz(), QPoint(esci->width(), 0)).x() <= quiz()->width();
+        };
+        openQuiz("Button33");
+        QVERIFY(fits());
+        closeQuiz();
+        clickFlag("Image2");
+        openQuiz("Button33");
+        QVERIFY(fits());
+        closeQuiz();
+    }
 };
 
 QTEST_MAIN(QuizWindowTest)
