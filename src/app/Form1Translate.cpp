@@ -11,30 +11,19 @@
 #include "dictionary/TextHelpers.h"
 #include "dictionary/UpperCase.h"
 #include "translate/WorkingText.h"
+#include "ui/AlphabeticalOrder.h"
 #include "ui/Form1Captions.h"
 #include "ui/PaneLines.h"
 #include "ui/ProgressBar.h"
 
-#include <QCollator>
 #include <QLabel>
 #include <QPlainTextEdit>
 #include <QPushButton>
-
-#include <algorithm>
 
 namespace {
 
 const QString FoundText = QStringLiteral("SI");
 const QString NotFoundText = QStringLiteral("NO");
-
-// Alphabetical order ignoring case, as an Italian reader expects it.
-void sortAlphabetically(QStringList &lines)
-{
-    QCollator collator{QLocale(QLocale::Italian, QLocale::Italy)};
-    collator.setCaseSensitivity(Qt::CaseInsensitive);
-    std::stable_sort(lines.begin(), lines.end(),
-                     [&collator](const QString &a, const QString &b) { return collator.compare(a, b) < 0; });
-}
 
 std::vector<std::string> toBytes(const QStringList &lines)
 {
@@ -150,13 +139,9 @@ void Form1::runTextOperation(zelvora::TextOperation operation)
         showFileError(error);
         return;
     }
-    if (operation == zelvora::TextOperation::Translate) {
-        setPaneText(RxRichEdit2, toScreenLines(run.lines));
-    } else {
-        QStringList lines = toScreen(run.lines);
-        sortAlphabetically(lines);
-        setPaneLines(RxRichEdit2, lines);
-    }
+    if (operation != zelvora::TextOperation::Translate)
+        AlphabeticalOrder().sort(run.lines);
+    setPaneText(RxRichEdit2, toScreenLines(run.lines));
     showLastLine(RxRichEdit2);
     showLookupState(run.state);
     ProgressBar1->setMaximumCount(run.progressMaximum);
