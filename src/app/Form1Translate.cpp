@@ -127,7 +127,6 @@ void Form1::appendEmptyInputLine()
 
 void Form1::runTextOperation(zelvora::TextOperation operation)
 {
-    ProgressBar1->setValue(0);
     RxRichEdit2->clear();
     zelvora::TextRun run;
     try {
@@ -136,6 +135,7 @@ void Form1::runTextOperation(zelvora::TextOperation operation)
         run = zelvora::runTextOperation(operation, toLocalPath(CurrentDictPath), workingLines, language(),
                                         lookupState(), baseForms->lexicon());
     } catch (const zelvora::FileError &error) {
+        ProgressBar1->setValue(0);
         showFileError(error);
         return;
     }
@@ -144,6 +144,9 @@ void Form1::runTextOperation(zelvora::TextOperation operation)
     setPaneText(RxRichEdit2, toScreenLines(run.lines));
     showLastLine(RxRichEdit2);
     showLookupState(run.state);
+    // The operation showed no progress as it went: its count is painted with the rest of the window.
+    ProgressBar1->setUpdatesEnabled(false);
     ProgressBar1->setMaximumCount(run.progressMaximum);
     ProgressBar1->setCount(run.progressPosition);
+    ProgressBar1->setUpdatesEnabled(true);
 }

@@ -52,6 +52,16 @@ int AlphabeticalOrder::compare(std::string_view a, std::string_view b) const
 
 void AlphabeticalOrder::sort(std::vector<std::string> &lines) const
 {
-    std::stable_sort(lines.begin(), lines.end(),
-                     [this](const std::string &a, const std::string &b) { return compare(a, b) < 0; });
+    // The lines stay in place while their addresses are sorted.
+    std::vector<std::string *> order;
+    order.reserve(lines.size());
+    for (std::string &line : lines)
+        order.push_back(&line);
+    std::stable_sort(order.begin(), order.end(),
+                     [this](const std::string *a, const std::string *b) { return compare(*a, *b) < 0; });
+    std::vector<std::string> sorted;
+    sorted.reserve(lines.size());
+    for (std::string *line : order)
+        sorted.push_back(std::move(*line));
+    lines = std::move(sorted);
 }
