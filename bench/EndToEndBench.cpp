@@ -176,6 +176,15 @@ struct Timing {
     double grepMs;
 };
 
+// What is timed of an operation: the user's action and the window's painting
+// of what came out. Never inlined, so that callgrind can count it alone
+// (--toggle-collect='*timedAction*').
+[[gnu::noinline]] void timedAction(const Operation &operation)
+{
+    operation.act();
+    settle();
+}
+
 Timing measure(const Operation &operation, int rounds)
 {
     // The first run fills the caches and leaves the window as it stays from then on.
@@ -188,8 +197,7 @@ Timing measure(const Operation &operation, int rounds)
         operation.prepare();
         settle();
         const auto start = Clock::now();
-        operation.act();
-        settle();
+        timedAction(operation);
         window.push_back(msSince(start));
         grep.push_back(timeGreps(operation.greps));
     }

@@ -11,30 +11,19 @@
 #include "dictionary/TextHelpers.h"
 #include "dictionary/UpperCase.h"
 #include "translate/WorkingText.h"
+#include "ui/AlphabeticalOrder.h"
 #include "ui/Form1Captions.h"
 #include "ui/PaneLines.h"
 #include "ui/ProgressBar.h"
 
-#include <QCollator>
 #include <QLabel>
 #include <QPlainTextEdit>
 #include <QPushButton>
-
-#include <algorithm>
 
 namespace {
 
 const QString FoundText = QStringLiteral("SI");
 const QString NotFoundText = QStringLiteral("NO");
-
-// Alphabetical order ignoring case, as an Italian reader expects it.
-void sortAlphabetically(QStringList &lines)
-{
-    QCollator collator{QLocale(QLocale::Italian, QLocale::Italy)};
-    collator.setCaseSensitivity(Qt::CaseInsensitive);
-    std::stable_sort(lines.begin(), lines.end(),
-                     [&collator](const QString &a, const QString &b) { return collator.compare(a, b) < 0; });
-}
 
 std::vector<std::string> toBytes(const QStringList &lines)
 {
@@ -138,7 +127,6 @@ void Form1::appendEmptyInputLine()
 
 void Form1::runTextOperation(zelvora::TextOperation operation)
 {
-    ProgressBar1->setValue(0);
     RxRichEdit2->clear();
     zelvora::TextRun run;
     try {
@@ -147,18 +135,18 @@ void Form1::runTextOperation(zelvora::TextOperation operation)
         run = zelvora::runTextOperation(operation, toLocalPath(CurrentDictPath), workingLines, language(),
                                         lookupState(), baseForms->lexicon());
     } catch (const zelvora::FileError &error) {
+        ProgressBar1->setValue(0);
         showFileError(error);
         return;
     }
-    if (operation == zelvora::TextOperation::Translate) {
-        setPaneText(RxRichEdit2, toScreenLines(run.lines));
-    } else {
-        QStringList lines = toScreen(run.lines);
-        sortAlphabetically(lines);
-        setPaneLines(RxRichEdit2, lines);
-    }
+    if (operation != zelvora::TextOperation::Translate)
+        AlphabeticalOrder().sort(run.lines);
+    setPaneText(RxRichEdit2, toScreenLines(run.lines));
     showLastLine(RxRichEdit2);
     showLookupState(run.state);
+    // The operation showed no progress as it went: its count is painted with the rest of the window.
+    ProgressBar1->setUpdatesEnabled(false);
     ProgressBar1->setMaximumCount(run.progressMaximum);
     ProgressBar1->setCount(run.progressPosition);
+    ProgressBar1->setUpdatesEnabled(true);
 }

@@ -78,27 +78,14 @@ void LineReader::indexLineEnds()
     lineEnds_[blocks] = 1;
 }
 
-// The first CR at or after the reader's place in the buffer, or null.
-const char *LineReader::nextCR() const
-{
-    std::size_t block = pos_ / LineEndBlockBytes;
-    std::uint64_t bits = lineEnds_[block] & (~std::uint64_t{0} << (pos_ % LineEndBlockBytes));
-    while (bits == 0)
-        bits = lineEnds_[++block];
-    const std::size_t at = block * LineEndBlockBytes + static_cast<std::size_t>(std::countr_zero(bits));
-    return at < end_ ? buffer_.get() + at : nullptr;
-}
-
 template <typename Sink> void LineReader::scanLine(Sink &&sink)
 {
     while (pos_ < end_) {
-        const char *start = buffer_.get() + pos_;
-        const std::size_t available = end_ - pos_;
-        const char *cr = nextCR();
-        const std::size_t length = cr ? static_cast<std::size_t>(cr - start) : available;
-        sink(start, length);
+        const std::size_t cr = nextCR();
+        const std::size_t length = std::min(cr, end_) - pos_;
+        sink(buffer_.get() + pos_, length);
         pos_ += length;
-        if (cr) {
+        if (cr < end_) {
             ++pos_;
             fill();
             if (pos_ < end_ && buffer_[pos_] == LF)
@@ -110,21 +97,14 @@ template <typename Sink> void LineReader::scanLine(Sink &&sink)
     }
 }
 
-std::string_view LineReader::readLineView()
+// A line that does not lie whole in the buffer with the byte after its CR,
+// or that ends where the buffer does.
+std::string_view LineReader::readLineViewAcross()
 {
-    const char *start = buffer_.get() + pos_;
-    const char *cr = nextCR();
-    // Most lines lie whole in the buffer together with the byte after their
-    // CR, which tells whether a LF goes with it.
-    if (cr && cr + 1 < buffer_.get() + end_) {
-        const std::string_view line(start, static_cast<std::size_t>(cr - start));
-        pos_ = static_cast<std::size_t>(cr + 1 - buffer_.get());
-        if (buffer_[pos_] == LF)
-            ++pos_;
-        if (pos_ < end_)
-            return line;
+    if (const std::size_t cr = nextCR(); cr + 1 < end_) {
         // The line ends where the buffer does: it is kept before the buffer is refilled under it.
-        line_.assign(line);
+        line_.assign(buffer_.get() + pos_, cr - pos_);
+        pos_ = cr + 1 + (buffer_[cr + 1] == LF ? 1 : 0);
         fill();
         return line_;
     }
@@ -133,18 +113,8 @@ std::string_view LineReader::readLineView()
     return line_;
 }
 
-void LineReader::skipLine()
+void LineReader::skipLineAcross()
 {
-    // As a line read: most lie whole in the buffer with the byte after their CR.
-    if (const char *cr = nextCR(); cr && cr + 1 < buffer_.get() + end_) {
-        std::size_t next = static_cast<std::size_t>(cr + 1 - buffer_.get());
-        if (buffer_[next] == LF)
-            ++next;
-        if (next < end_) {
-            pos_ = next;
-            return;
-        }
-    }
     scanLine([](const char *, std::size_t) {});
 }
 

@@ -1,5 +1,8 @@
 #pragma once
 
+#include "dictionary/LineEnds.h"
+
+#include <bit>
 #include <cstddef>
 #include <cstdint>
 #include <memory>
@@ -31,15 +34,56 @@ public:
     bool atEnd() const { return pos_ == end_; }
     // The next line without its end; the empty line at end of file. The view
     // stays valid until the next readLineView or skipLine. Throws FileError.
-    std::string_view readLineView();
+    std::string_view readLineView()
+    {
+        if (const LineInBuffer line = lineInBuffer(); line.next != 0) {
+            const std::string_view view(buffer_.get() + pos_, line.length);
+            pos_ = line.next;
+            return view;
+        }
+        return readLineViewAcross();
+    }
     // Passes over the next line without keeping it, however long it is. Throws FileError.
-    void skipLine();
+    void skipLine()
+    {
+        if (const LineInBuffer line = lineInBuffer(); line.next != 0)
+            pos_ = line.next;
+        else
+            skipLineAcross();
+    }
 
 private:
+    // Most lines lie whole in the buffer together with the byte after their
+    // CR, which tells whether a LF goes with it, and more bytes follow them:
+    // those are read inline, the others the slow way.
+    struct LineInBuffer {
+        std::size_t length = 0;
+        std::size_t next = 0; // where the line after it begins; 0 for a line to read the slow way
+    };
+    LineInBuffer lineInBuffer() const
+    {
+        const std::size_t cr = nextCR();
+        if (cr + 1 >= end_)
+            return {};
+        const std::size_t next = cr + 1 + (buffer_[cr + 1] == '\n' ? 1 : 0);
+        if (next >= end_)
+            return {};
+        return {cr - pos_, next};
+    }
+    // Where the first CR at or after pos_ is; end_ or past it when there is none.
+    std::size_t nextCR() const
+    {
+        std::size_t block = pos_ / LineEndBlockBytes;
+        std::uint64_t bits = lineEnds_[block] & (~std::uint64_t{0} << (pos_ % LineEndBlockBytes));
+        while (bits == 0)
+            bits = lineEnds_[++block];
+        return block * LineEndBlockBytes + static_cast<std::size_t>(std::countr_zero(bits));
+    }
+    std::string_view readLineViewAcross();
+    void skipLineAcross();
     template <typename Sink> void scanLine(Sink &&sink);
     void fill();
     void indexLineEnds();
-    const char *nextCR() const;
 
     std::string path_;
     int fd_ = -1;
