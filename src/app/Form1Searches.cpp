@@ -140,11 +140,12 @@ void Form1::Button25Click()
 // A search over one or several dictionaries with its buttons disabled and a
 // note in the title while it runs; afterwards the term list is the current
 // dictionary's again. False when it ran to its end and found nothing to show.
+// A search that fails shows what it found before the failing dictionary, or
+// leaves the pane as it was when that is nothing.
 bool Form1::runDictionarySearch(std::size_t progressMaximum, const QString &title,
                                 std::initializer_list<QPushButton *> buttons,
                                 const std::function<void(zelvora::SearchRun &)> &search)
 {
-    RxRichEdit2->clear();
     ProgressBar1->setValue(0);
     ProgressBar1->setMaximumCount(progressMaximum);
     zelvora::SearchRun run{{}, lookupState(), 0};
@@ -155,23 +156,24 @@ bool Form1::runDictionarySearch(std::size_t progressMaximum, const QString &titl
         try {
             search(run);
         } catch (const zelvora::FileError &error) {
-            // The pane keeps what was found before the failing dictionary.
-            setPaneLines(RxRichEdit2, toScreen(run.lines));
-            showFileError(error);
             failed = true;
+            if (!run.lines.empty())
+                setPaneLines(RxRichEdit2, toScreen(run.lines));
+            showFileError(error);
         }
     }
-    showResults(run.lines, true);
+    if (!failed || !run.lines.empty())
+        showResults(run.lines, true);
     showLookupState(run.state);
     ProgressBar1->setCount(run.steps);
     reloadKeepingTermBox();
     return failed || !run.lines.empty();
 }
 
-// Shows what a word game listed below its `headerLines`, and says so when that is nothing.
+// Shows what a word game listed below its `headerLines`, and says so when that
+// is nothing; a walk that fails leaves the pane as it was.
 void Form1::showWordWalk(const std::function<zelvora::WordWalk()> &walk, std::size_t headerLines)
 {
-    RxRichEdit2->clear();
     zelvora::WordWalk found;
     try {
         found = walk();

@@ -125,9 +125,10 @@ void Form1::appendEmptyInputLine()
         appendPaneLines(RxRichEdit1, {QString()});
 }
 
+// The results take the pane's place only once the run has them: a run that
+// fails leaves the pane as it was.
 void Form1::runTextOperation(zelvora::TextOperation operation)
 {
-    RxRichEdit2->clear();
     zelvora::TextRun run;
     try {
         const std::vector<std::string> workingLines = zelvora::prepareWorkingFile(

@@ -21,6 +21,11 @@ const std::array<char16_t, 256> &screenCharacters()
     return characters;
 }
 
+std::string_view screenLine(std::string_view bytes)
+{
+    return bytes.substr(0, LongestScreenLine);
+}
+
 QChar *decode(std::string_view bytes, QChar *out)
 {
     const std::array<char16_t, 256> &characters = screenCharacters();
@@ -33,6 +38,7 @@ QChar *decode(std::string_view bytes, QChar *out)
 
 QString toScreen(std::string_view bytes)
 {
+    bytes = screenLine(bytes);
     QString text(static_cast<qsizetype>(bytes.size()), Qt::Uninitialized);
     decode(bytes, text.data());
     return text;
@@ -42,11 +48,11 @@ QString toScreenLines(const std::vector<std::string> &lines)
 {
     qsizetype length = 0;
     for (const std::string &line : lines)
-        length += static_cast<qsizetype>(line.size()) + 1;
+        length += static_cast<qsizetype>(screenLine(line).size()) + 1;
     QString text(length, Qt::Uninitialized);
     QChar *out = text.data();
     for (const std::string &line : lines) {
-        out = decode(line, out);
+        out = decode(screenLine(line), out);
         *out++ = QLatin1Char('\n');
     }
     return text;

@@ -3,11 +3,17 @@
 #include <QString>
 #include <QStringList>
 
+#include <cstddef>
 #include <string>
 #include <string_view>
 #include <vector>
 
 // The one crossing between the engine's Windows-1252 bytes and the screen's text.
+
+// A line reaches the screen cut to this many characters: the windows cannot
+// lay out a line of megabytes, and no dictionary we know holds a line a third
+// as long.
+inline constexpr std::size_t LongestScreenLine = 1 << 16;
 
 QString toScreen(std::string_view bytes);
 QStringList toScreen(const std::vector<std::string> &lines);

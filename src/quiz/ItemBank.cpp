@@ -50,9 +50,11 @@ std::vector<QuizItem> readSample(const std::string &path, std::string_view dicti
     std::vector<QuizItem> sample;
     do {
         skipLines(reader, skipped);
-        std::string question(reader.readLineView());
+        const auto askable = [](std::string_view line) { return !line.empty() && line.size() <= LongestQuizLine; };
+        const std::string_view term = reader.readLineView();
+        std::string question(askable(term) ? term : std::string_view());
         const std::string_view answer = reader.readLineView();
-        if (!question.empty() && !answer.empty())
+        if (!question.empty() && askable(answer))
             sample.push_back({std::move(question), std::string(answer)});
     } while (!reader.atEnd());
     return sample;

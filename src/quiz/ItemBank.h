@@ -32,10 +32,14 @@ inline constexpr std::size_t QuestionSetSize = 16;
 // exactly so.
 std::size_t linesSkippedPerEntry(std::size_t entryCount, std::string_view dictionaryName);
 
+// The longest term or definition the quiz asks or offers: no box shows a longer one.
+inline constexpr std::size_t LongestQuizLine = 1 << 16;
+
 // The sample a question set is drawn from, read in one pass: above 20 entries
 // the first 1 to 5 entries are left out (one draw of 5, which also passes over
 // the header pair), then the file is thinned as above. An entry whose term or
-// definition is empty is left out whole, so the pairs never shift. Throws FileError.
+// definition is empty, or longer than LongestQuizLine, is left out whole, so
+// the pairs never shift. Throws FileError.
 std::vector<QuizItem> readSample(const std::string &path, std::string_view dictionaryName, std::size_t entryCount,
                                  const RandomSource &random, std::size_t bufferSize = DefaultBufferSize);
 

@@ -42,7 +42,7 @@ void lookUpMatches(const Resolution &resolution, const std::vector<std::string> 
     LookupSession session(resolution, WordLookup::Term, language, run.lines.size() + (header ? 1 : 0), run.state);
     session.lookUpListing(matches);
     takeFindings(session.pane(), header, run);
-    run.state = session.state();
+    run.state = session.takeState();
     run.state.termBox = searchText;
 }
 

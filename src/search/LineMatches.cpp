@@ -4,7 +4,9 @@
 
 #include <algorithm>
 #include <cerrno>
+#include <cstdlib>
 #include <cstring>
+#include <new>
 #include <fcntl.h>
 #include <unistd.h>
 
@@ -43,8 +45,11 @@ const char *lastLineEnd(const char *begin, const char *end)
 
 LineMatches::LineMatches(const std::string &path, std::string_view text, const EntryProgress &progress,
                          std::size_t bufferSize)
-    : path_(path), text_(text), progress_(progress), buffer_(std::max<std::size_t>(bufferSize, 1))
+    : path_(path), text_(text), progress_(progress), capacity_(std::max<std::size_t>(bufferSize, 1))
 {
+    buffer_.reset(static_cast<char *>(std::malloc(capacity_)));
+    if (!buffer_)
+        throw std::bad_alloc();
     fd_ = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
     if (fd_ < 0)
         throw FileError::fromErrno(path);
@@ -57,13 +62,18 @@ LineMatches::~LineMatches()
     ::close(fd_);
 }
 
+void LineMatches::FreeBytes::operator()(char *bytes) const
+{
+    std::free(bytes);
+}
+
 // The first place in [from, to) where the whole text lies before `to`, or
 // `to` when there is none; adds the CRs before that place to `lineEnds`. A
 // block where no place has both the text's first and last byte is passed over
 // in one step, which the compiler can vectorise, counting its CRs.
 std::size_t LineMatches::find(std::size_t from, std::size_t to, std::size_t &lineEnds) const
 {
-    const char *data = buffer_.data();
+    const char *data = buffer_.get();
     const std::size_t lastOffset = text_.size() - 1;
     const char first = text_.front();
     const char last = text_.back();
@@ -98,7 +108,7 @@ std::size_t LineMatches::find(std::size_t from, std::size_t to, std::size_t &lin
 // after the LF that goes with that CR; 0 when no CR comes before it.
 std::size_t LineMatches::lineStartBefore(std::size_t position) const
 {
-    const char *data = buffer_.data();
+    const char *data = buffer_.get();
     const char *cr = lastLineEnd(data, data + position);
     if (!cr)
         return 0;
@@ -108,13 +118,13 @@ std::size_t LineMatches::lineStartBefore(std::size_t position) const
 
 bool LineMatches::next(LineMatch &match)
 {
-    const char *data = buffer_.data();
+    const char *data = buffer_.get();
     for (;;) {
         if (scan_ == complete_) {
             if (eof_ && complete_ == filled_)
                 return false;
             refill();
-            data = buffer_.data();
+            data = buffer_.get();
             continue;
         }
         const std::size_t at = find(scan_, complete_, lines_);
@@ -149,7 +159,7 @@ bool LineMatches::next(LineMatch &match)
 // the buffer, reads more after it, and finds where its whole lines end.
 void LineMatches::refill()
 {
-    char *data = buffer_.data();
+    char *data = buffer_.get();
     std::size_t keep = scan_;
     if (lines_ % 2 == 1) // the term line before scan_ is passed, not dropped
         keep = lineStartBefore(static_cast<std::size_t>(lastLineEnd(data, data + scan_) - data));
@@ -157,14 +167,19 @@ void LineMatches::refill()
     filled_ -= keep;
     scan_ -= keep;
     complete_ -= keep;
-    if (filled_ == buffer_.size() || buffer_.size() - filled_ < buffer_.size() / 2) {
-        buffer_.resize(buffer_.size() * 2);
-        data = buffer_.data();
+    if (filled_ == capacity_ || capacity_ - filled_ < capacity_ / 2) {
+        char *grown = static_cast<char *>(std::realloc(buffer_.get(), 2 * capacity_));
+        if (!grown)
+            throw std::bad_alloc();
+        static_cast<void>(buffer_.release());
+        buffer_.reset(grown);
+        capacity_ *= 2;
+        data = grown;
     }
 
     ssize_t n;
     do
-        n = ::read(fd_, data + filled_, buffer_.size() - filled_);
+        n = ::read(fd_, data + filled_, capacity_ - filled_);
     while (n < 0 && errno == EINTR);
     if (n < 0)
         throw FileError::fromErrno(path_);

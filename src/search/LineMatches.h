@@ -4,6 +4,7 @@
 #include "dictionary/LineReader.h"
 
 #include <cstddef>
+#include <memory>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -48,8 +49,14 @@ private:
     std::string path_;
     std::string text_;
     EntryProgress progress_;
+    // The buffer grows with realloc, which moves a large buffer's pages
+    // rather than copy them: an entry of a hundred megabytes is held once.
+    struct FreeBytes {
+        void operator()(char *bytes) const;
+    };
     int fd_ = -1;
-    std::vector<char> buffer_;
+    std::unique_ptr<char, FreeBytes> buffer_;
+    std::size_t capacity_;
     std::size_t filled_ = 0;   // bytes in the buffer
     std::size_t complete_ = 0; // the lines before this are whole, their line ends too
     std::size_t scan_ = 0;     // where the search goes on: the start of a line, or inside one after a false match

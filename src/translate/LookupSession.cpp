@@ -145,7 +145,7 @@ void LookupSession::exactLookup(const std::string &term, WordLookup kind, std::s
     if (stored.empty())
         state_.found = FoundFlag::No;
     const std::string_view definition = stored.empty() ? std::string_view(NotFoundText) : stored;
-    state_.label1 = definition;
+    showDefinition(definition);
     const bool found = definition != NotFoundText;
     const auto reportMissing = [&term] { return !term.empty() && !isPlaceholderWord(term); };
 
@@ -200,7 +200,7 @@ bool LookupSession::baseFormLookup(const std::string &term)
         else
             appendLine(std::move(line));
         applyLimit();
-        state_.label1 = definition;
+        showDefinition(definition);
     }
     state_.found = FoundFlag::Yes;
     return true;
@@ -218,6 +218,14 @@ void LookupSession::prefixLookup(const std::string &typedTerm)
     if (matches.empty())
         state_.found = FoundFlag::No;
     state_.termBox = typedTerm;
+}
+
+// A text operation ends by saying it has finished: the definitions it passes
+// are never shown, and copying each of them, megabytes at times, is waste.
+void LookupSession::showDefinition(std::string_view definition)
+{
+    if (kind_ == WordLookup::Term)
+        state_.label1 = definition;
 }
 
 void LookupSession::appendLine(std::string line)

@@ -81,10 +81,12 @@ public:
     void useBaseForms(BaseFormFinder &baseForms) { baseForms_ = &baseForms; }
 
     ResultsPane &pane() { return pane_; }
-    const LookupState &state() const { return state_; }
+    // The state, moved out: the last definition written may be megabytes long.
+    LookupState takeState() { return std::move(state_); }
 
 private:
     void lookUpOccurrence(const std::string &word, std::size_t occurrence);
+    void showDefinition(std::string_view definition);
     void exactLookup(const std::string &term, WordLookup kind, std::size_t occurrence);
     void prefixLookup(const std::string &typedTerm);
     bool baseFormLookup(const std::string &term);

@@ -65,7 +65,7 @@ TermLookup lookUpTerm(const std::string &dictionaryPath, const std::string &type
     if (baseForms)
         session.useBaseForms(*baseForms);
     session.lookUp(typed);
-    return {std::move(session.pane()), session.state()};
+    return {std::move(session.pane()), session.takeState()};
 }
 
 TextRun runTextOperation(TextOperation operation, const std::string &dictionaryPath,
@@ -99,7 +99,7 @@ TextRun runTextOperation(TextOperation operation, const std::string &dictionaryP
             session.lookUp(words[word]);
     }
     run.lines = session.pane().takeAppended();
-    run.state = session.state();
+    run.state = session.takeState();
     run.state.label1 = FinishedText;
     run.progressMaximum = wordCountOf(workingLines);
     return run;

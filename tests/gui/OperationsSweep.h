@@ -1,0 +1,209 @@
+#pragma once
+
+#include "WindowTestHelpers.h"
+
+#include "app/Form2.h"
+#include "quiz/Form7.h"
+#include "search/ComplexSearchWindow.h"
+
+#include <QAbstractItemView>
+#include <QAction>
+#include <QMessageBox>
+#include <QTimer>
+
+#include <functional>
+
+// The texts of every message box that `action` shows, in turn; each is closed as soon as it is up.
+inline QStringList messageBoxesShownBy(const std::function<void()> &action)
+{
+    QStringList texts;
+    QTimer watcher;
+    QObject::connect(&watcher, &QTimer::timeout, [&] {
+        for (QWidget *widget : QApplication::topLevelWidgets())
+            if (auto *box = qobject_cast<QMessageBox *>(widget); box && box->isVisible() && box->result() == 0) {
+                texts += box->text();
+                box->done(QMessageBox::Ok);
+            }
+    });
+    watcher.start(5);
+    action();
+    return texts;
+}
+
+inline QString cannotRead(const QString &file, const char *reason)
+{
+    return QStringLiteral("Impossibile leggere il file\n%1\n\n%2").arg(file, QLatin1String(reason));
+}
+
+inline QString cannotWrite(const QString &file, const char *reason)
+{
+    return QStringLiteral("Impossibile scrivere il file\n%1\n\n%2").arg(file, QLatin1String(reason));
+}
+
+// Every operation of the program as the user's hand starts it (the main
+// window's, the searches', the complex searches', the quiz's, the exclusions'
+// and the language switch), each leaving no secondary window open.
+class OperationsTest : public MainWindowTest {
+protected:
+    // The text in the input pane while the operations run; its last line is
+    // empty, so that the dictionary and the word list add none.
+    const QString InputText = QStringLiteral("la casa, bella.\nCASSA cane\n\n");
+    const QStringList EarlierResults = {QStringLiteral("RISULTATI DI PRIMA")};
+
+    struct Operation {
+        const char *name;
+        std::function<void()> run;
+    };
+
+    // The pictures and sounds the build puts beside the program, which the quiz needs.
+    void copyQuizMedia()
+    {
+        for (const char *file : {"si.bmp", "no.bmp", "0.bmp", "si1.wav", "si2.wav", "si3.wav", "si4.wav", "no.wav"})
+            if (!QFile::exists(path(file)) && !QFile::copy(QStringLiteral(ZELVORA_PROGRAM_FOLDER "/") + file, path(file)))
+                qFatal("cannot copy %s", file);
+    }
+
+    QPlainTextEdit *inputPane() const { return control<QPlainTextEdit>("RxRichEdit1"); }
+    QPlainTextEdit *resultsPane() const { return control<QPlainTextEdit>("RxRichEdit2"); }
+
+    QList<Operation> everyOperation()
+    {
+        const auto typed = [this](const char *term, const char *button) {
+            return [this, term, button] { typeAndClick(QString::fromUtf8(term), button); };
+        };
+        return {
+            {"lookup", typed("casa", "Button1")},
+            {"prefix lookup", typed("cas*", "Button1")},
+            {"translation", [this] { click("Button8"); }},
+            {"dictionary from text", [this] { click("Button18"); }},
+            {"word list", [this] { click("Button19"); }},
+            {"whole word", typed("casa", "Button6")},
+            {"whole word, Italian", typed("casa", "Button13")},
+            {"substring", typed("cas", "Button23")},
+            {"substring, all", typed("cass", "Button25")},
+            {"anagrams", typed("amor", "Button2")},
+            {"palindromes", [this] { click("Button35"); }},
+            {"rhymes", typed("ra", "Button7")},
+            {"letters", [this] { byLetters("Button31"); }},
+            {"letters, English-Italian", [this] { byLetters("Button32"); }},
+            {"complex search", [this] { complexSearch("Button27", program->form4()); }},
+            {"complex search, English-Italian", [this] { complexSearch("Button28", program->form3()); }},
+            {"quiz", [this] { quiz("Button33"); }},
+            {"quiz, English-Italian", [this] { quiz("Button34"); }},
+            {"exclusions", [this] { exclusions(); }},
+            {"language switch", [this] {
+                 clickFlag("Image2");
+                 clickFlag("Image1");
+             }},
+        };
+    }
+
+    // Runs every operation on the same input text and earlier results, each
+    // after `beforeEach`, and tells, one line for each, the error boxes it showed
+    // and whether it left the panes as they were: the input pane always, the
+    // results pane when it failed. Names the secondary windows it left open.
+    // Both panes are empty afterwards.
+    QStringList runEveryOperation(const std::function<void()> &beforeEach = {})
+    {
+        QStringList report;
+        for (const Operation &operation : everyOperation()) {
+            if (beforeEach)
+                beforeEach();
+            inputPane()->setPlainText(InputText);
+            setPaneLines(resultsPane(), EarlierResults);
+            const QStringList messages = messageBoxesShownBy(operation.run);
+            QString line = QLatin1String(operation.name) + QLatin1String(": ") + messages.join(QLatin1String(" | "));
+            if (inputPane()->toPlainText() != InputText)
+                line += QLatin1String(" [input pane changed]");
+            if (!messages.isEmpty() && results() != EarlierResults)
+                line += QLatin1String(" [results lost]");
+            for (QWidget *window : std::initializer_list<QWidget *>{program->form2(), program->form3(),
+                                                                    program->form4(), program->form7()})
+                if (window->isVisible()) {
+                    line += QLatin1String(" [") + window->objectName() + QLatin1String(" left open]");
+                    window->close();
+                }
+            report += line;
+        }
+        inputPane()->clear();
+        resultsPane()->clear();
+        return report;
+    }
+
+    // The report of runEveryOperation when the operations named show these
+    // error boxes and all keep the panes.
+    QStringList expectedReport(const QMap<QString, QStringList> &messages)
+    {
+        QStringList report;
+        for (const Operation &operation : everyOperation())
+            report += QLatin1String(operation.name) + QLatin1String(": ") +
+                      messages.value(QLatin1String(operation.name)).join(QLatin1String(" | "));
+        return report;
+    }
+
+private:
+    template <typename T = QWidget> static T *in(QWidget *window, const char *name)
+    {
+        T *found = window->findChild<T *>(QString::fromLatin1(name));
+        if (!found)
+            qFatal("no control %s in %s", name, qPrintable(window->objectName()));
+        return found;
+    }
+
+    // Opens the letters panel, asks for terms with a C first, and closes the panel.
+    void byLetters(const char *opener)
+    {
+        click(opener);
+        auto *first = control<QLineEdit>("Edit164");
+        QTest::keyClicks(first, QStringLiteral("c"));
+        QTest::mouseClick(control<QPushButton>("Panel49"), Qt::LeftButton);
+        QTest::mouseClick(control<QPushButton>("Panel11"), Qt::LeftButton);
+    }
+
+    // Opens the window, searches CA in terms and definitions, picks the first
+    // term found and closes the window.
+    void complexSearch(const char *opener, ComplexSearchWindow *window)
+    {
+        click(opener);
+        if (!window->isVisible())
+            return;
+        auto *fields = in<QComboBox>(window, "ComboBox1");
+        fields->hidePopup();
+        fields->setCurrentIndex(2);
+        in<QLineEdit>(window, "Edit1")->setText(QStringLiteral("CA"));
+        QTest::mouseClick(in<QPushButton>(window, "Button1"), Qt::LeftButton);
+        auto *found = in<QComboBox>(window, "ComboBox2");
+        if (found->count() > 0) {
+            found->showPopup();
+            QAbstractItemView *view = found->view();
+            QTest::mouseClick(view->viewport(), Qt::LeftButton, {}, view->visualRect(view->model()->index(0, 0)).center());
+        }
+        found->hidePopup();
+        QTest::mouseClick(in<QPushButton>(window, "Button2"), Qt::LeftButton);
+    }
+
+    // Opens the quiz, answers the question if there is one, and leaves.
+    void quiz(const char *opener)
+    {
+        click(opener);
+        Form7 *window = program->form7();
+        if (!window->isVisible())
+            return;
+        if (auto *answer = in<QLineEdit>(window, "Scelta1"); answer->isEnabled())
+            QTest::mouseClick(answer, Qt::LeftButton);
+        QTest::mouseClick(in<QPushButton>(window, "Esci"), Qt::LeftButton);
+    }
+
+    // Opens the exclusion window from its menu item and closes it with
+    // "CHIUDI", nothing ticked; a window that stays open is then closed.
+    void exclusions()
+    {
+        Form2 *window = program->form2();
+        QTimer::singleShot(0, window, [window] {
+            QTest::mouseClick(in<QPushButton>(window, "GradButton1"), Qt::LeftButton);
+            if (window->isVisible())
+                window->reject();
+        });
+        control<QAction>("Esclusioni1")->trigger();
+    }
+};
