@@ -1,0 +1,153 @@
+// The word searches against their step-by-step reference: the whole word in
+// a list of dictionaries, a substring in the current dictionary's term list
+// and in a list of dictionaries, anagrams, rhymes, palindromes and words from
+// letters by position, on two dictionaries read through a buffer of 1 byte up
+// to the default size.
+//
+// Input: two bytes of buffer size, a byte of choices, then the two
+// dictionaries' bytes, the term box's text and the letter boxes (a blank for
+// an empty box), in parts.
+
+#include "FuzzSupport.h"
+
+#include "dictionary/Dictionary.h"
+#include "dictionary/UpperCase.h"
+#include "reference/SearchStepByStep.h"
+#include "search/DictionarySearches.h"
+#include "search/WordGames.h"
+
+#include <algorithm>
+#include <string>
+#include <vector>
+
+using zelvora::Language;
+using zelvora::ListedDictionary;
+using zelvora::LookupState;
+using Lines = std::vector<std::string>;
+namespace reference = zelvora::reference;
+
+namespace {
+
+const std::string Separator(24, '_');
+
+std::string label3Of(zelvora::FoundFlag found)
+{
+    return found == zelvora::FoundFlag::Yes ? "SI" : found == zelvora::FoundFlag::No ? "NO" : "";
+}
+
+reference::Window windowFor(const std::string &dictionary, Language language, const LookupState &before)
+{
+    reference::Window window;
+    window.currentDictPath = dictionary;
+    window.italian = language == Language::Italian;
+    window.pane = {"prima"};
+    window.earlierLines = 1;
+    window.termBox = before.termBox;
+    window.label1 = before.label1;
+    window.label3 = label3Of(before.found);
+    return window;
+}
+
+enum class Game { Anagrams, Rhymes, Palindromes, Letters };
+
+void compareGame(Game game, const std::string &path, const std::string &typed, const zelvora::LetterPattern &pattern,
+                 std::size_t bufferSize)
+{
+    const std::string what = "word game " + std::to_string(static_cast<int>(game));
+    reference::Window w = windowFor(path, Language::Italian, {typed, "", zelvora::FoundFlag::Unset});
+    const std::string word = zelvora::toUpperAscii(typed);
+    zelvora::WordWalk walk;
+    switch (game) {
+    case Game::Anagrams:
+        reference::Button2Click(w);
+        walk = zelvora::findAnagrams(path, word, bufferSize);
+        break;
+    case Game::Rhymes:
+        reference::Button7Click(w);
+        walk = zelvora::findRhymes(path, word, bufferSize);
+        break;
+    case Game::Palindromes:
+        reference::Button35Click(w);
+        walk = zelvora::findPalindromes(path, bufferSize);
+        break;
+    case Game::Letters:
+        reference::Panel49Click(w, pattern);
+        walk = zelvora::findByLetters(path, pattern, bufferSize);
+        break;
+    }
+    fuzz::expectSame(walk.lines, w.pane, what);
+    fuzz::expectSame(walk.steps, w.progressPosition, what + ": progress");
+}
+
+enum class Search { WholeWord, Substring, SubstringInTermList };
+
+void compareSearch(Search search, const std::vector<ListedDictionary> &list, const LookupState &before,
+                   Language language, const Lines &termList, std::size_t bufferSize)
+{
+    const std::string what = "search " + std::to_string(static_cast<int>(search));
+    zelvora::SearchRun run{{}, before, 0};
+    reference::Window w = windowFor(list[0].path, language, before);
+    std::vector<reference::ListEntry> entries;
+    for (const ListedDictionary &dictionary : list)
+        entries.push_back({dictionary.name, dictionary.path});
+    if (search == Search::WholeWord) {
+        zelvora::searchWholeWord(list, language, run, bufferSize);
+        reference::Button6Click(w, entries);
+    } else if (search == Search::Substring) {
+        zelvora::searchSubstringInList(list, before.termBox, language, run, {}, bufferSize);
+        reference::Button25Click(w, entries);
+    } else {
+        zelvora::searchSubstringInTermList(list[0].path, termList, before.termBox, language, run, bufferSize);
+        reference::Button23Click(w, termList);
+    }
+    fuzz::expectSame(run.lines, w.pane, what);
+    fuzz::expectSame(run.state.termBox, w.termBox, what + ": term box");
+    fuzz::expectSame(run.state.label1, w.label1, what + ": Label1");
+    fuzz::expectSame(label3Of(run.state.found), w.label3, what + ": Label3");
+    fuzz::expectSame(run.steps, w.progressPosition, what + ": progress");
+}
+
+} // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size)
+{
+    fuzz::FuzzInput input(data, size);
+    const std::size_t bufferSize = input.bufferSize();
+    const unsigned choices = input.byte();
+    const Language language = choices & 1 ? Language::English : Language::Italian;
+    const auto found = static_cast<zelvora::FoundFlag>((choices >> 1 & 3) % 3);
+    const std::string first = fuzz::writeScratch("primo.txt", input.part());
+    const std::string second = fuzz::writeScratch("secondo.txt", input.part());
+    const std::string typed(input.part());
+    const std::string_view boxes = input.part();
+
+    // The games take the term box's text within their lengths, as the window hands it over.
+    if (zelvora::AnagramWordLength.admits(typed.size()))
+        compareGame(Game::Anagrams, first, typed, {}, bufferSize);
+    if (zelvora::RhymeEndingLength.admits(typed.size()))
+        compareGame(Game::Rhymes, first, typed, {}, bufferSize);
+    compareGame(Game::Palindromes, first, "", {}, bufferSize);
+    zelvora::LetterPattern pattern;
+    for (std::size_t k = 0; k < pattern.size() && k < boxes.size(); ++k)
+        if (boxes[k] != ' ')
+            pattern[k] = boxes.substr(k, 1);
+    if (std::any_of(pattern.begin(), pattern.end(), [](const std::string &box) { return !box.empty(); }))
+        compareGame(Game::Letters, first, "", pattern, bufferSize);
+
+    const LookupState before{typed, "prima", found};
+    Lines termList;
+    zelvora::readTerms(first, choices & 8 ? zelvora::TermRepeats::Keep : zelvora::TermRepeats::DropConsecutive,
+                       termList, {}, bufferSize);
+    if (zelvora::SubstringInTermListLength.admits(typed.size()))
+        compareSearch(Search::SubstringInTermList, {{"primo.txt", first}}, before, language, termList, bufferSize);
+
+    // The two dictionaries in either order, a separator (which names no file) before, between or after them.
+    std::vector<ListedDictionary> list = {{"primo.txt", first}, {"secondo.txt", second}};
+    if (choices & 16)
+        std::swap(list[0], list[1]);
+    list.insert(list.begin() + (choices >> 5) % 3, {Separator, fuzz::scratchPath("missing.txt")});
+    compareSearch(Search::WholeWord, list, before, language, {}, bufferSize);
+    if (zelvora::SubstringInListLength.admits(typed.size()))
+        compareSearch(Search::Substring, list, before, language, {}, bufferSize);
+    return 0;
+}
