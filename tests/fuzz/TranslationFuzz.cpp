@@ -8,6 +8,7 @@
 // bytes, the typed term and the text (its lines parted by LF), in parts.
 
 #include "FuzzSupport.h"
+#include "SameState.h"
 
 #include "reference/PlainText.h"
 #include "reference/StepByStep.h"
@@ -25,32 +26,6 @@ namespace reference = zelvora::reference;
 
 namespace {
 
-std::string label3Of(zelvora::FoundFlag found)
-{
-    return found == zelvora::FoundFlag::Yes ? "SI" : found == zelvora::FoundFlag::No ? "NO" : "";
-}
-
-reference::Window windowFor(const std::string &dictionary, Language language, const LookupState &before,
-                            std::size_t earlierLines)
-{
-    reference::Window window;
-    window.currentDictPath = dictionary;
-    window.italian = language == Language::Italian;
-    window.pane.assign(earlierLines, "prima");
-    window.earlierLines = earlierLines;
-    window.termBox = before.termBox;
-    window.label1 = before.label1;
-    window.label3 = label3Of(before.found);
-    return window;
-}
-
-void expectSameState(const LookupState &engine, const reference::Window &window, const std::string &what)
-{
-    fuzz::expectSame(engine.termBox, window.termBox, what + ": term box");
-    fuzz::expectSame(engine.label1, window.label1, what + ": Label1");
-    fuzz::expectSame(label3Of(engine.found), window.label3, what + ": Label3");
-}
-
 void compareTermLookup(const std::string &dictionary, const std::string &typed, Language language,
                        std::size_t earlierLines, zelvora::FoundFlag found, std::size_t bufferSize)
 {
@@ -60,7 +35,7 @@ void compareTermLookup(const std::string &dictionary, const std::string &typed, 
     reference::Button1Click(window);
     fuzz::expectSame(engine.pane.appended(), reference::newLines(window), "term lookup of \"" + fuzz::printable(typed) + "\"");
     fuzz::check(engine.pane.emptied() == window.paneCleared, "term lookup: the pane emptied");
-    expectSameState(engine.state, window, "term lookup");
+    fuzz::expectSameState(engine.state, window, "term lookup");
 }
 
 void compareTextOperation(TextOperation operation, const std::string &dictionary, const std::string &workingFile,
@@ -76,7 +51,7 @@ void compareTextOperation(TextOperation operation, const std::string &dictionary
                                                                         : reference::Button19Click;
     click(window, workingFile);
     fuzz::expectSame(engine.lines, window.pane, what);
-    expectSameState(engine.state, window, what);
+    fuzz::expectSameState(engine.state, window, what);
     fuzz::expectSame(engine.progressMaximum, window.progressMaximum, what + ": progress maximum");
     fuzz::expectSame(engine.progressPosition, window.progressPosition, what + ": progress position");
 }

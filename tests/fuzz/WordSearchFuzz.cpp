@@ -4,14 +4,17 @@
 // letters by position, on two dictionaries read through a buffer of 1 byte up
 // to the default size.
 //
-// Input: two bytes of buffer size, a byte of choices, then the two
-// dictionaries' bytes, the term box's text and the letter boxes (a blank for
-// an empty box), in parts.
+// Input: two bytes of buffer size, a byte of choices, a byte that takes the
+// term box's text from a term of the first dictionary (0: as given), then
+// the two dictionaries' bytes, the term box's text and the letter boxes (a
+// blank for an empty box), in parts.
 
 #include "FuzzSupport.h"
+#include "SameState.h"
 
 #include "dictionary/Dictionary.h"
 #include "dictionary/UpperCase.h"
+#include "reference/PlainText.h"
 #include "reference/SearchStepByStep.h"
 #include "search/DictionarySearches.h"
 #include "search/WordGames.h"
@@ -30,31 +33,13 @@ namespace {
 
 const std::string Separator(24, '_');
 
-std::string label3Of(zelvora::FoundFlag found)
-{
-    return found == zelvora::FoundFlag::Yes ? "SI" : found == zelvora::FoundFlag::No ? "NO" : "";
-}
-
-reference::Window windowFor(const std::string &dictionary, Language language, const LookupState &before)
-{
-    reference::Window window;
-    window.currentDictPath = dictionary;
-    window.italian = language == Language::Italian;
-    window.pane = {"prima"};
-    window.earlierLines = 1;
-    window.termBox = before.termBox;
-    window.label1 = before.label1;
-    window.label3 = label3Of(before.found);
-    return window;
-}
-
 enum class Game { Anagrams, Rhymes, Palindromes, Letters };
 
 void compareGame(Game game, const std::string &path, const std::string &typed, const zelvora::LetterPattern &pattern,
                  std::size_t bufferSize)
 {
     const std::string what = "word game " + std::to_string(static_cast<int>(game));
-    reference::Window w = windowFor(path, Language::Italian, {typed, "", zelvora::FoundFlag::Unset});
+    reference::Window w = windowFor(path, Language::Italian, {typed, "", zelvora::FoundFlag::Unset}, 1);
     const std::string word = zelvora::toUpperAscii(typed);
     zelvora::WordWalk walk;
     switch (game) {
@@ -86,7 +71,7 @@ void compareSearch(Search search, const std::vector<ListedDictionary> &list, con
 {
     const std::string what = "search " + std::to_string(static_cast<int>(search));
     zelvora::SearchRun run{{}, before, 0};
-    reference::Window w = windowFor(list[0].path, language, before);
+    reference::Window w = windowFor(list[0].path, language, before, 1);
     std::vector<reference::ListEntry> entries;
     for (const ListedDictionary &dictionary : list)
         entries.push_back({dictionary.name, dictionary.path});
@@ -101,10 +86,24 @@ void compareSearch(Search search, const std::vector<ListedDictionary> &list, con
         reference::Button23Click(w, termList);
     }
     fuzz::expectSame(run.lines, w.pane, what);
-    fuzz::expectSame(run.state.termBox, w.termBox, what + ": term box");
-    fuzz::expectSame(run.state.label1, w.label1, what + ": Label1");
-    fuzz::expectSame(label3Of(run.state.found), w.label3, what + ": Label3");
+    fuzz::expectSameState(run.state, w, what);
     fuzz::expectSame(run.steps, w.progressPosition, what + ": progress");
+}
+
+// A piece of a term line of the dictionary, so that anagrams, rhymes and
+// substrings are found often: the term turned round, its last two to four
+// bytes, or two to four bytes from its middle.
+std::string pieceOfATerm(const Lines &lines, unsigned piece)
+{
+    if (lines.size() < 3)
+        return "";
+    const std::string &term = lines[2 + 2 * ((piece >> 2) % ((lines.size() - 1) / 2))];
+    const std::size_t length = 2 + (piece >> 4) % 3;
+    switch (piece & 3) {
+    case 1: return std::string(term.rbegin(), term.rend());
+    case 2: return term.substr(term.size() - std::min(length, term.size()));
+    default: return term.substr(term.size() / 3, length);
+    }
 }
 
 } // namespace
@@ -116,10 +115,13 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
     const unsigned choices = input.byte();
     const Language language = choices & 1 ? Language::English : Language::Italian;
     const auto found = static_cast<zelvora::FoundFlag>((choices >> 1 & 3) % 3);
-    const std::string first = fuzz::writeScratch("primo.txt", input.part());
+    const unsigned piece = input.byte();
+    const std::string_view firstBytes = input.part();
+    const std::string first = fuzz::writeScratch("primo.txt", firstBytes);
     const std::string second = fuzz::writeScratch("secondo.txt", input.part());
-    const std::string typed(input.part());
+    const std::string given(input.part());
     const std::string_view boxes = input.part();
+    const std::string typed = piece == 0 ? given : pieceOfATerm(reference::linesOf(firstBytes), piece);
 
     // The games take the term box's text within their lengths, as the window hands it over.
     if (zelvora::AnagramWordLength.admits(typed.size()))
