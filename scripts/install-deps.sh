@@ -7,6 +7,7 @@ set -euo pipefail
 
 packages=(
   g++ cmake ninja-build pkg-config
+  clang libclang-rt-dev
   qt6-base-dev libgl-dev qt6-multimedia-dev
   libgtest-dev libbenchmark-dev
   zlib1g-dev
