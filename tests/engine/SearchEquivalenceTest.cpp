@@ -2,9 +2,9 @@
 
 #include "Equivalence.h"
 #include "TempFile.h"
+#include "WordGamePlay.h"
 
 #include "dictionary/Dictionary.h"
-#include "dictionary/UpperCase.h"
 #include "reference/SearchStepByStep.h"
 #include "search/DictionarySearches.h"
 #include "search/WordGames.h"
@@ -81,8 +81,6 @@ std::pair<std::string, Lines> randomDictionary(Rng &rng)
     return {chance(rng, 0.03) ? "" : dictionaryBytes(rng, lines, "ROMA"), terms};
 }
 
-enum class Game { Anagrams, Rhymes, Palindromes, Letters };
-
 // One word game: the reference clicks with `typed` in the term box, the engine
 // gets what the window hands over.
 zelvora::WordWalk compareGame(Game game, const std::string &path, const std::string &typed,
@@ -90,30 +88,10 @@ zelvora::WordWalk compareGame(Game game, const std::string &path, const std::str
                               std::size_t bufferSize = zelvora::DefaultBufferSize)
 {
     SCOPED_TRACE("game " + std::to_string(static_cast<int>(game)) + " with " + testing::PrintToString(typed));
-    reference::Window w = windowFor(path, Language::Italian, {typed, ""}, 1);
-    const std::string word = zelvora::toUpperAscii(typed);
-    zelvora::WordWalk walk;
-    switch (game) {
-    case Game::Anagrams:
-        reference::Button2Click(w);
-        walk = zelvora::findAnagrams(path, word, bufferSize);
-        break;
-    case Game::Rhymes:
-        reference::Button7Click(w);
-        walk = zelvora::findRhymes(path, word, bufferSize);
-        break;
-    case Game::Palindromes:
-        reference::Button35Click(w);
-        walk = zelvora::findPalindromes(path, bufferSize);
-        break;
-    case Game::Letters:
-        reference::Panel49Click(w, pattern);
-        walk = zelvora::findByLetters(path, pattern, bufferSize);
-        break;
-    }
-    expectSameLines(walk.lines, w.pane);
-    EXPECT_EQ(walk.steps, w.progressPosition);
-    return walk;
+    const GamePlayed played = playGame(game, path, typed, pattern, bufferSize);
+    expectSameLines(played.engine.lines, played.reference.pane);
+    EXPECT_EQ(played.engine.steps, played.reference.progressPosition);
+    return played.engine;
 }
 
 enum class Search { WholeWord, Substring, SubstringInTermList };

@@ -9,6 +9,7 @@
 // for, the term picked and the dictionary's bytes, in parts.
 
 #include "FuzzSupport.h"
+#include "ReferenceField.h"
 
 #include "reference/ComplexSearchStepByStep.h"
 #include "reference/PlainText.h"
@@ -23,17 +24,6 @@ using Lines = std::vector<std::string>;
 namespace reference = zelvora::reference;
 
 namespace {
-
-reference::Field referenceField(SearchField field)
-{
-    switch (field) {
-    case SearchField::Terms: return reference::Field::Terms;
-    case SearchField::Definitions: return reference::Field::Definitions;
-    case SearchField::Both: return reference::Field::Both;
-    case SearchField::None: break;
-    }
-    return reference::Field::Nothing;
-}
 
 void checkLineMatches(const std::string &path, const std::string &text, const Lines &lines, std::size_t bufferSize)
 {

@@ -11,9 +11,9 @@
 
 #include "FuzzSupport.h"
 #include "SameState.h"
+#include "WordGamePlay.h"
 
 #include "dictionary/Dictionary.h"
-#include "dictionary/UpperCase.h"
 #include "reference/PlainText.h"
 #include "reference/SearchStepByStep.h"
 #include "search/DictionarySearches.h"
@@ -33,35 +33,13 @@ namespace {
 
 const std::string Separator(24, '_');
 
-enum class Game { Anagrams, Rhymes, Palindromes, Letters };
-
 void compareGame(Game game, const std::string &path, const std::string &typed, const zelvora::LetterPattern &pattern,
                  std::size_t bufferSize)
 {
     const std::string what = "word game " + std::to_string(static_cast<int>(game));
-    reference::Window w = windowFor(path, Language::Italian, {typed, "", zelvora::FoundFlag::Unset}, 1);
-    const std::string word = zelvora::toUpperAscii(typed);
-    zelvora::WordWalk walk;
-    switch (game) {
-    case Game::Anagrams:
-        reference::Button2Click(w);
-        walk = zelvora::findAnagrams(path, word, bufferSize);
-        break;
-    case Game::Rhymes:
-        reference::Button7Click(w);
-        walk = zelvora::findRhymes(path, word, bufferSize);
-        break;
-    case Game::Palindromes:
-        reference::Button35Click(w);
-        walk = zelvora::findPalindromes(path, bufferSize);
-        break;
-    case Game::Letters:
-        reference::Panel49Click(w, pattern);
-        walk = zelvora::findByLetters(path, pattern, bufferSize);
-        break;
-    }
-    fuzz::expectSame(walk.lines, w.pane, what);
-    fuzz::expectSame(walk.steps, w.progressPosition, what + ": progress");
+    const GamePlayed played = playGame(game, path, typed, pattern, bufferSize);
+    fuzz::expectSame(played.engine.lines, played.reference.pane, what);
+    fuzz::expectSame(played.engine.steps, played.reference.progressPosition, what + ": progress");
 }
 
 enum class Search { WholeWord, Substring, SubstringInTermList };
