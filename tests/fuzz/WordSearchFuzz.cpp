@@ -11,11 +11,10 @@
 
 #include "FuzzSupport.h"
 #include "SameState.h"
-#include "WordGamePlay.h"
+#include "WordSearchRuns.h"
 
 #include "dictionary/Dictionary.h"
 #include "reference/PlainText.h"
-#include "reference/SearchStepByStep.h"
 #include "search/DictionarySearches.h"
 #include "search/WordGames.h"
 
@@ -42,30 +41,14 @@ void compareGame(Game game, const std::string &path, const std::string &typed, c
     fuzz::expectSame(played.engine.steps, played.reference.progressPosition, what + ": progress");
 }
 
-enum class Search { WholeWord, Substring, SubstringInTermList };
-
 void compareSearch(Search search, const std::vector<ListedDictionary> &list, const LookupState &before,
                    Language language, const Lines &termList, std::size_t bufferSize)
 {
     const std::string what = "search " + std::to_string(static_cast<int>(search));
-    zelvora::SearchRun run{{}, before, 0};
-    reference::Window w = windowFor(list[0].path, language, before, 1);
-    std::vector<reference::ListEntry> entries;
-    for (const ListedDictionary &dictionary : list)
-        entries.push_back({dictionary.name, dictionary.path});
-    if (search == Search::WholeWord) {
-        zelvora::searchWholeWord(list, language, run, bufferSize);
-        reference::Button6Click(w, entries);
-    } else if (search == Search::Substring) {
-        zelvora::searchSubstringInList(list, before.termBox, language, run, {}, bufferSize);
-        reference::Button25Click(w, entries);
-    } else {
-        zelvora::searchSubstringInTermList(list[0].path, termList, before.termBox, language, run, bufferSize);
-        reference::Button23Click(w, termList);
-    }
-    fuzz::expectSame(run.lines, w.pane, what);
-    fuzz::expectSameState(run.state, w, what);
-    fuzz::expectSame(run.steps, w.progressPosition, what + ": progress");
+    const SearchDone done = runSearch(search, list, before, language, termList, bufferSize);
+    fuzz::expectSame(done.engine.lines, done.reference.pane, what);
+    fuzz::expectSameState(done.engine.state, done.reference, what);
+    fuzz::expectSame(done.engine.steps, done.reference.progressPosition, what + ": progress");
 }
 
 // A piece of a term line of the dictionary, so that anagrams, rhymes and
