@@ -44,8 +44,10 @@ void checkIndex(std::string_view bytes)
         fuzz::check(i == 0 || entry.line > entries[i - 1].line, "index lines in order");
         for (const std::string *field : {&entry.key, &entry.headword})
             fuzz::check(field->find_first_of("\t\n") == std::string::npos, "an index field holds a tab or a LF");
-        written += entry.key + "\t" + base64(entry.offset) + "\t" + base64(entry.length) +
-                   (entry.headword.empty() ? "" : "\t" + entry.headword) + "\n";
+        const std::string line = entry.key + "\t" + base64(entry.offset) + "\t" + base64(entry.length) +
+                                 (entry.headword.empty() ? "" : "\t" + entry.headword);
+        // A CR just before the LF is the line end's, so a headword ending in one needs CR LF.
+        written += line + (line.back() == '\r' ? "\r\n" : "\n");
     }
     const std::vector<IndexEntry> again = parseIndex(written, path);
     fuzz::expectSame(again.size(), entries.size(), "index entries written out and read again");
