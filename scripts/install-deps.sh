@@ -7,6 +7,7 @@ set -euo pipefail
 
 packages=(
   g++ cmake ninja-build pkg-config
+  clang libclang-rt-dev
   qt6-base-dev libgl-dev qt6-multimedia-dev
   # the icon's renderer; the validators of the desktop entry and the metainfo, and what cpack -G DEB runs
   qt6-svg-dev desktop-file-utils appstream dpkg-dev file

@@ -2,6 +2,7 @@
 // against the step-by-step reference on random dictionaries and at the cap.
 
 #include "Equivalence.h"
+#include "ReferenceField.h"
 #include "TempFile.h"
 
 #include "dictionary/FileError.h"
@@ -26,17 +27,6 @@ Lines search(const std::string &path, const std::string &text, SearchField field
     Lines terms;
     zelvora::searchEntries(path, text, field, terms, {}, bufferSize);
     return terms;
-}
-
-reference::Field referenceField(SearchField field)
-{
-    switch (field) {
-    case SearchField::Terms: return reference::Field::Terms;
-    case SearchField::Definitions: return reference::Field::Definitions;
-    case SearchField::Both: return reference::Field::Both;
-    case SearchField::None: break;
-    }
-    return reference::Field::Nothing;
 }
 
 // One search with the engine and with the reference; returns the results.

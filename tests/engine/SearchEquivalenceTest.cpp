@@ -2,10 +2,9 @@
 
 #include "Equivalence.h"
 #include "TempFile.h"
+#include "WordSearchRuns.h"
 
 #include "dictionary/Dictionary.h"
-#include "dictionary/UpperCase.h"
-#include "reference/SearchStepByStep.h"
 #include "search/DictionarySearches.h"
 #include "search/WordGames.h"
 
@@ -20,7 +19,6 @@
 using zelvora::Language;
 using zelvora::ListedDictionary;
 using Lines = std::vector<std::string>;
-namespace reference = zelvora::reference;
 
 namespace {
 
@@ -81,8 +79,6 @@ std::pair<std::string, Lines> randomDictionary(Rng &rng)
     return {chance(rng, 0.03) ? "" : dictionaryBytes(rng, lines, "ROMA"), terms};
 }
 
-enum class Game { Anagrams, Rhymes, Palindromes, Letters };
-
 // One word game: the reference clicks with `typed` in the term box, the engine
 // gets what the window hands over.
 zelvora::WordWalk compareGame(Game game, const std::string &path, const std::string &typed,
@@ -90,33 +86,11 @@ zelvora::WordWalk compareGame(Game game, const std::string &path, const std::str
                               std::size_t bufferSize = zelvora::DefaultBufferSize)
 {
     SCOPED_TRACE("game " + std::to_string(static_cast<int>(game)) + " with " + testing::PrintToString(typed));
-    reference::Window w = windowFor(path, Language::Italian, {typed, ""}, 1);
-    const std::string word = zelvora::toUpperAscii(typed);
-    zelvora::WordWalk walk;
-    switch (game) {
-    case Game::Anagrams:
-        reference::Button2Click(w);
-        walk = zelvora::findAnagrams(path, word, bufferSize);
-        break;
-    case Game::Rhymes:
-        reference::Button7Click(w);
-        walk = zelvora::findRhymes(path, word, bufferSize);
-        break;
-    case Game::Palindromes:
-        reference::Button35Click(w);
-        walk = zelvora::findPalindromes(path, bufferSize);
-        break;
-    case Game::Letters:
-        reference::Panel49Click(w, pattern);
-        walk = zelvora::findByLetters(path, pattern, bufferSize);
-        break;
-    }
-    expectSameLines(walk.lines, w.pane);
-    EXPECT_EQ(walk.steps, w.progressPosition);
-    return walk;
+    const GamePlayed played = playGame(game, path, typed, pattern, bufferSize);
+    expectSameLines(played.engine.lines, played.reference.pane);
+    EXPECT_EQ(played.engine.steps, played.reference.progressPosition);
+    return played.engine;
 }
-
-enum class Search { WholeWord, Substring, SubstringInTermList };
 
 // A search for the term box's text over the list, or over the term list of
 // the list's first dictionary.
@@ -125,25 +99,11 @@ zelvora::SearchRun compareSearch(Search search, const std::vector<ListedDictiona
                                  std::size_t bufferSize = zelvora::DefaultBufferSize)
 {
     SCOPED_TRACE("search " + std::to_string(static_cast<int>(search)) + ": " + testing::PrintToString(before.termBox));
-    zelvora::SearchRun run{{}, before, 0};
-    reference::Window w = windowFor(list[0].path, language, before, 1);
-    std::vector<reference::ListEntry> entries;
-    for (const ListedDictionary &dictionary : list)
-        entries.push_back({dictionary.name, dictionary.path});
-    if (search == Search::WholeWord) {
-        zelvora::searchWholeWord(list, language, run, bufferSize);
-        reference::Button6Click(w, entries);
-    } else if (search == Search::Substring) {
-        zelvora::searchSubstringInList(list, before.termBox, language, run, {}, bufferSize);
-        reference::Button25Click(w, entries);
-    } else {
-        zelvora::searchSubstringInTermList(list[0].path, termList, before.termBox, language, run, bufferSize);
-        reference::Button23Click(w, termList);
-    }
-    expectSameLines(run.lines, w.pane);
-    expectSameState(run.state, w);
-    EXPECT_EQ(run.steps, w.progressPosition);
-    return run;
+    const SearchDone done = runSearch(search, list, before, language, termList, bufferSize);
+    expectSameLines(done.engine.lines, done.reference.pane);
+    expectSameState(done.engine.state, done.reference);
+    EXPECT_EQ(done.engine.steps, done.reference.progressPosition);
+    return done.engine;
 }
 
 std::string bigDictionary(std::size_t entries, const auto &term)

@@ -71,7 +71,7 @@ private:
                 skipBlanks();
                 std::string key = parseString();
                 expect(':');
-                value.members.emplace_back(std::move(key), parseValue(depth + 1));
+                value.members.push_back({std::move(key), parseValue(depth + 1)});
             } while (take(','));
             expect('}');
         } else if (c == '[') {

@@ -4,10 +4,11 @@
 #include <stdexcept>
 #include <string>
 #include <string_view>
-#include <utility>
 #include <vector>
 
 namespace zelvora::forms {
+
+struct JsonMember;
 
 // A JSON value as the tables of word forms are read: an object keeps its
 // members in the order written.
@@ -16,7 +17,14 @@ struct JsonValue {
     Kind kind = Kind::Null;
     std::string text;                                       // a string (UTF-8), a number or a boolean as written
     std::vector<JsonValue> items;                           // an array's
-    std::vector<std::pair<std::string, JsonValue>> members; // an object's
+    std::vector<JsonMember> members;                        // an object's
+};
+
+// A member of an object (a struct, not a std::pair: a pair may not hold the
+// incomplete JsonValue, which clang's checks of the standard library refuse).
+struct JsonMember {
+    std::string key;
+    JsonValue value;
 };
 
 // Text that is not JSON; says what is wrong and at which byte.

@@ -75,10 +75,10 @@ TEST(Json, ReadsTheTablesValuesInTheirOrder)
                                           true, false, "\ud83d\ude00"], "e": {}} )");
     ASSERT_EQ(value.kind, JsonValue::Kind::Object);
     ASSERT_EQ(value.members.size(), 3u);
-    EXPECT_EQ(value.members[0].first, "z"); // as written, not sorted
-    EXPECT_EQ(value.members[0].second.members[0].second.text, "vado");
-    EXPECT_EQ(value.members[0].second.members[1].second.kind, JsonValue::Kind::Null);
-    const std::vector<JsonValue> &items = value.members[1].second.items;
+    EXPECT_EQ(value.members[0].key, "z"); // as written, not sorted
+    EXPECT_EQ(value.members[0].value.members[0].value.text, "vado");
+    EXPECT_EQ(value.members[0].value.members[1].value.kind, JsonValue::Kind::Null);
+    const std::vector<JsonValue> &items = value.members[1].value.items;
     ASSERT_EQ(items.size(), 6u);
     EXPECT_EQ(items[0].text, "s\xC3\xAC");
     EXPECT_EQ(items[1].text, "\"\\/\n");
@@ -86,7 +86,7 @@ TEST(Json, ReadsTheTablesValuesInTheirOrder)
     EXPECT_EQ(items[2].text, "12.5e1");
     EXPECT_EQ(items[3].text + items[4].text, "truefalse");
     EXPECT_EQ(items[5].text, "\xF0\x9F\x98\x80");
-    EXPECT_TRUE(value.members[2].second.members.empty());
+    EXPECT_TRUE(value.members[2].value.members.empty());
 
     EXPECT_EQ(jsonErrorOf(R"({"a": "b)"), "the string does not end at byte 8");
     EXPECT_EQ(jsonErrorOf(R"({"a": "b"} x)"), "text after the value at byte 11");
