@@ -55,9 +55,7 @@ private:
 private slots:
     void initTestCase()
     {
-        startWithTestFolder();
-        copyQuizMedia();
-        program.reset();
+        writeFolderWithoutProgram();
         writeFile(path("dizionari/italiano_inglese.txt"), largeDictionary("ITALIANO-INGLESE", "definizione %1"));
         writeFile(path("dizionari/english.txt"), largeDictionary("ENGLISH", "english %1"));
         writeFile(path("dizionari/inglese_italiano.txt"), largeDictionary("INGLESE-ITALIANO", "inglese %1"));

@@ -59,12 +59,7 @@ private:
     }
 
 private slots:
-    void init()
-    {
-        startWithTestFolder();
-        copyQuizMedia();
-        program.reset();
-    }
+    void init() { writeFolderWithoutProgram(); }
     void cleanup() { program.reset(); }
 
     void everyOperationSurvivesIt_data()

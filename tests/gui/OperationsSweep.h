@@ -63,6 +63,15 @@ protected:
                 qFatal("cannot copy %s", file);
     }
 
+    // The test folder with the quiz's media, the program not yet started: the
+    // test first turns the folder's files into what it needs.
+    void writeFolderWithoutProgram()
+    {
+        startWithTestFolder();
+        copyQuizMedia();
+        program.reset();
+    }
+
     QPlainTextEdit *inputPane() const { return control<QPlainTextEdit>("RxRichEdit1"); }
     QPlainTextEdit *resultsPane() const { return control<QPlainTextEdit>("RxRichEdit2"); }
 

@@ -132,12 +132,7 @@ class ProgramFolderWritesTest : public OperationsTest {
     Q_OBJECT
 
 private slots:
-    void init()
-    {
-        startWithTestFolder();
-        copyQuizMedia();
-        program.reset();
-    }
+    void init() { writeFolderWithoutProgram(); }
     void cleanup() { program.reset(); }
 
     void nothingButTheWorkingFileIsOpenedForWriting()
