@@ -72,7 +72,7 @@ Count check(const std::string &path, std::size_t bufferSize)
     Count count;
     count.terms = terms.size();
     for (const std::string &term : terms) {
-        const std::string &definition = resolution.definitionOf(term);
+        const std::string_view definition = resolution.definitionOf(term);
         const auto first = firstEntries.find(term);
         if (first == firstEntries.end())
             ++(definition.empty() && term == header ? count.header : count.missed);

@@ -47,10 +47,15 @@ std::string mapBytes(std::string_view text, const CaseTable &table)
 
 } // namespace
 
-std::string toUpperFull(std::string_view text)
+const std::array<unsigned char, 256> &fullCapitals()
 {
     static const CaseTable table = fullTable();
-    return mapBytes(text, table);
+    return table;
+}
+
+std::string toUpperFull(std::string_view text)
+{
+    return mapBytes(text, fullCapitals());
 }
 
 std::string toUpperAscii(std::string_view text)

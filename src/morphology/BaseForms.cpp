@@ -140,7 +140,7 @@ const std::vector<BaseFormFinding> &BaseFormFinder::find(std::string_view term, 
     if (std::exchange(word.looked, true))
         return found;
     const auto tryTerm = [&](const std::string &tried) {
-        const std::string &definition = definitionOf(tried);
+        const std::string_view definition = definitionOf(tried);
         if (definition.empty())
             return false;
         const auto same = [&](const BaseFormFinding &finding) { return finding.baseForm == tried; };

@@ -28,7 +28,7 @@ struct BaseFormFinding {
 };
 // A term's definition in the dictionary; empty when the dictionary lacks it.
 // The definitions stay where they are while the findings are read.
-using DefinitionOf = std::function<const std::string &(std::string_view term)>;
+using DefinitionOf = std::function<std::string_view(std::string_view term)>;
 
 // The steps for the words of one run in one dictionary: first the terms they
 // may ask the dictionary for, so that one pass over it resolves them all; then,

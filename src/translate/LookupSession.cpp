@@ -2,6 +2,7 @@
 
 #include "dictionary/UpperCase.h"
 #include "morphology/BaseForms.h"
+#include "translate/TextIndex.h"
 
 #include <algorithm>
 #include <array>
@@ -47,10 +48,8 @@ LookupQueries queries(const std::vector<std::string> &words, bool eachTermOnce,
                       BaseFormFinder *baseForms = nullptr)
 {
     LookupQueries queries;
-    // The terms already asked for, as views of queries.terms, which never moves.
     queries.terms.reserve(words.size());
-    std::unordered_set<std::string_view> terms;
-    terms.reserve(words.size());
+    TextIndex terms(words.size()); // the terms already asked for
     // The terms the base forms may need, added once the views above are done with.
     std::unordered_set<std::string> termsBehind;
     for (const std::string &word : words) {
@@ -58,7 +57,7 @@ LookupQueries queries(const std::vector<std::string> &words, bool eachTermOnce,
         switch (lookupKindOf(term)) {
         case LookupKind::Exact:
             queries.terms.push_back(std::move(term));
-            if (eachTermOnce && !terms.insert(queries.terms.back()).second)
+            if (eachTermOnce && !terms.insert(queries.terms.back()).added)
                 queries.terms.pop_back();
             else if (baseForms)
                 for (std::string &behind : baseForms->termsBehind(queries.terms.back()))
@@ -104,7 +103,8 @@ LookupQueries listingQueriesFor(const std::vector<std::string> &matches)
 
 LookupSession::LookupSession(const Resolution &resolution, WordLookup kind, Language language,
                              std::size_t paneLinesBefore, LookupState state)
-    : resolution_(resolution), kind_(kind), language_(language), pane_(paneLinesBefore), state_(std::move(state))
+    : resolution_(resolution), kind_(kind), language_(language), pane_(paneLinesBefore), state_(std::move(state)),
+      foldedLines_(pane_.appended())
 {
 }
 
@@ -141,7 +141,7 @@ void LookupSession::lookUpOccurrence(const std::string &word, std::size_t occurr
 
 void LookupSession::exactLookup(const std::string &term, WordLookup kind, std::size_t occurrence)
 {
-    const std::string &stored = resolution_.definitionOf(term, occurrence);
+    const std::string_view stored = resolution_.definitionOf(term, occurrence);
     if (stored.empty())
         state_.found = FoundFlag::No;
     const std::string_view definition = stored.empty() ? std::string_view(NotFoundText) : stored;
@@ -185,9 +185,7 @@ bool LookupSession::baseFormLookup(const std::string &term)
     if (!baseForms_ || !resolution_.definitionOf(term).empty())
         return false;
     const std::vector<BaseFormFinding> &found =
-        baseForms_->find(term, [this](std::string_view tried) -> const std::string & {
-            return resolution_.definitionOf(tried);
-        });
+        baseForms_->find(term, [this](std::string_view tried) { return resolution_.definitionOf(tried); });
     if (found.empty())
         return false;
     for (const auto &[baseForm, definition] : found) {
@@ -231,13 +229,13 @@ void LookupSession::showDefinition(std::string_view definition)
 void LookupSession::appendLine(std::string line)
 {
     if (kind_ == WordLookup::Dictionary || kind_ == WordLookup::WordList)
-        foldedLines_.insert(toUpperFull(line));
+        foldedLines_.insert(line, pane_.appended().size());
     pane_.append(std::move(line));
 }
 
 void LookupSession::appendOnce(std::string line)
 {
-    if (foldedLines_.insert(toUpperFull(line)).second)
+    if (foldedLines_.insert(line, pane_.appended().size()))
         pane_.append(std::move(line));
 }
 

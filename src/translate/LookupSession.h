@@ -3,10 +3,10 @@
 #include "dictionary/Language.h"
 #include "translate/ResultsPane.h"
 #include "translate/TermResolver.h"
+#include "translate/FoldedLines.h"
 
 #include <string>
 #include <string_view>
-#include <unordered_set>
 #include <vector>
 
 namespace zelvora {
@@ -99,8 +99,8 @@ private:
     Language language_;
     ResultsPane pane_;
     LookupState state_;
-    // For the lookups that write each line once: the pane's lines upper-cased.
-    std::unordered_set<std::string> foldedLines_;
+    // For the lookups that write each line once.
+    FoldedLines foldedLines_;
 };
 
 } // namespace zelvora

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "dictionary/LineReader.h"
+#include "translate/TextIndex.h"
 
 #include <cstddef>
 #include <functional>
@@ -39,21 +40,27 @@ public:
     // The definition of the occurrence-th entry whose term line is `term` (the
     // first entry when there are fewer); empty when not found. Only as many
     // entries of a term are kept as it was asked for.
-    const std::string &definitionOf(std::string_view term, std::size_t occurrence = 1) const;
+    std::string_view definitionOf(std::string_view term, std::size_t occurrence = 1) const;
     // The upper-cased terms that begin with `prefix`, in file order.
     const std::vector<std::string> &matchesOf(std::string_view prefix) const;
-
-    // What the walk keeps of a term asked for: the definitions of its entries
-    // found so far, and how many more of them it still wants.
-    struct TermEntries {
-        std::vector<std::string> definitions;
-        std::size_t stillWanted = 0;
-    };
 
 private:
     friend Resolution resolveTerms(const std::string &, const std::vector<std::string> &,
                                    const std::vector<std::string> &, const TermLineWatcher &, std::size_t);
-    StringMap<TermEntries> definitions_;
+    // Where a term's definitions lie in definitions_.
+    struct Entries {
+        std::size_t first = 0;
+        std::size_t count = 0;
+    };
+    // Puts each term's definitions together, keeping their file order: the
+    // definitions found, in file order, and the number of the term of each.
+    void groupDefinitions(std::vector<std::string> &found, const std::vector<std::uint32_t> &termOfEach);
+
+    // The terms asked for, numbered; by number, their entries.
+    TextIndex terms_;
+    std::vector<Entries> entries_;
+    // Each term's definitions together, in file order.
+    std::vector<std::string> definitions_;
     StringMap<std::vector<std::string>> matches_;
 };
 

@@ -2,6 +2,7 @@
 
 #include "dictionary/FileError.h"
 
+#include <algorithm>
 #include <array>
 #include <cerrno>
 #include <fcntl.h>
@@ -23,7 +24,9 @@ constexpr std::array<Mark, 13> Marks = {{
 
 std::string placeholder(char letter)
 {
-    return " " + std::string(5, letter) + " ";
+    std::string pattern(7, ' ');
+    std::fill_n(pattern.begin() + 1, 5, letter);
+    return pattern;
 }
 
 // The placeholder letter of each byte that is a mark, 0 for the others.
@@ -38,18 +41,35 @@ constexpr std::array<char, 256> PlaceholderLetters = [] {
 // gives what turning the marks into placeholders one mark after the other does.
 std::string expandMarks(const std::string &line)
 {
-    std::string result;
-    result.reserve(line.size());
+    std::size_t marks = 0;
+    for (const char c : line)
+        marks += PlaceholderLetters[static_cast<unsigned char>(c)] != 0;
+    std::string result(line.size() + 6 * marks, ' ');
+    char *out = result.data();
     for (const char c : line) {
         if (const char letter = PlaceholderLetters[static_cast<unsigned char>(c)]) {
-            result += ' ';
-            result.append(5, letter);
-            result += ' ';
+            std::fill_n(out + 1, 5, letter); // between the blanks already there
+            out += 7;
         } else {
-            result += c;
+            *out++ = c;
         }
     }
     return result;
+}
+
+// Whether the letter stands five times in a row somewhere: only then can it make a placeholder.
+std::array<bool, 256> lettersInRuns(const std::string &text)
+{
+    std::array<bool, 256> inRuns{};
+    std::size_t run = 0;
+    char previous = 0;
+    for (const char c : text) {
+        run = run > 0 && c == previous ? run + 1 : 1;
+        previous = c;
+        if (run == 5)
+            inRuns[static_cast<unsigned char>(c)] = true;
+    }
+    return inRuns;
 }
 
 // Replaces the first occurrence of the placeholder by a blank until none is
@@ -95,13 +115,7 @@ void writeAll(int fd, const std::string &path, const std::string &bytes)
 std::string removePunctuation(const std::string &line)
 {
     std::string result = expandMarks(line);
-    // Only the letters that stand five in a row somewhere can make a placeholder.
-    std::array<bool, 256> inRuns{};
-    for (std::size_t at = 0, run = 0; at < result.size(); ++at) {
-        run = at > 0 && result[at] == result[at - 1] ? run + 1 : 1;
-        if (run == 5)
-            inRuns[static_cast<unsigned char>(result[at])] = true;
-    }
+    const std::array<bool, 256> inRuns = lettersInRuns(result);
     for (const Mark &mark : Marks)
         if (inRuns[static_cast<unsigned char>(mark.letter)])
             reducePlaceholder(result, mark.letter);

@@ -50,18 +50,39 @@ int AlphabeticalOrder::compare(std::string_view a, std::string_view b) const
     return a.size() < b.size() ? -1 : 1;
 }
 
+AlphabeticalOrder::SortKey AlphabeticalOrder::sortKeyOf(std::string &line) const
+{
+    // The ranks of the first bytes, the first in the highest byte, so that
+    // keys compare as the ranks do; 0 past the line's end.
+    SortKey key{0, !line.empty(), &line};
+    const std::size_t length = std::min(line.size(), KeyBytes);
+    for (std::size_t i = 0; i < KeyBytes; ++i) {
+        const unsigned rank = i < length ? rankOf(line[i]) : 0;
+        if (i < length && rank == 0)
+            key.decides = false;
+        key.ranks = key.ranks << 8 | rank;
+    }
+    return key;
+}
+
 void AlphabeticalOrder::sort(std::vector<std::string> &lines) const
 {
-    // The lines stay in place while their addresses are sorted.
-    std::vector<std::string *> order;
+    // The lines stay in place while their keys are sorted. Where two keys that
+    // decide differ, they tell the order compare() would tell: at the first
+    // place they differ, two ranks of plain characters, or the end of the
+    // shorter line before a plain character.
+    std::vector<SortKey> order;
     order.reserve(lines.size());
     for (std::string &line : lines)
-        order.push_back(&line);
-    std::stable_sort(order.begin(), order.end(),
-                     [this](const std::string *a, const std::string *b) { return compare(*a, *b) < 0; });
+        order.push_back(sortKeyOf(line));
+    std::stable_sort(order.begin(), order.end(), [this](const SortKey &a, const SortKey &b) {
+        if (a.decides && b.decides && a.ranks != b.ranks)
+            return a.ranks < b.ranks;
+        return compare(*a.line, *b.line) < 0;
+    });
     std::vector<std::string> sorted;
     sorted.reserve(lines.size());
-    for (std::string *line : order)
-        sorted.push_back(std::move(*line));
+    for (const SortKey &key : order)
+        sorted.push_back(std::move(*key.line));
     lines = std::move(sorted);
 }

@@ -3,6 +3,7 @@
 #include <QCollator>
 
 #include <array>
+#include <cstdint>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -35,6 +36,15 @@ private:
         return at < ranks_.size() ? ranks_[at] : 0;
     }
     int collate(std::string_view a, std::string_view b) const;
+
+    // What sorting compares first: the ranks of a line's first bytes, packed.
+    static constexpr std::size_t KeyBytes = 8;
+    struct SortKey {
+        std::uint64_t ranks;
+        bool decides; // no byte among them is one the collator must weigh, and the line is not empty
+        std::string *line;
+    };
+    SortKey sortKeyOf(std::string &line) const;
 
     QCollator collator_;
     std::array<unsigned char, LastPlain - FirstPlain + 1> ranks_{};

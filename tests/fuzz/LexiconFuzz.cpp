@@ -154,7 +154,7 @@ void checkFinder(const zelvora::BaseFormLexicon &lexicon, const std::vector<Mode
         const Lines behind = finder.termsBehind(term);
         const std::set<std::string> named(behind.begin(), behind.end());
         fuzz::check(!named.contains(term), "the term itself among the terms behind it");
-        const zelvora::DefinitionOf definitionOf = [&](std::string_view tried) -> const std::string & {
+        const zelvora::DefinitionOf definitionOf = [&](std::string_view tried) -> std::string_view {
             fuzz::check(named.contains(std::string(tried)), "\"" + fuzz::printable(term) + "\" tried \"" +
                                                                  fuzz::printable(tried) + "\", not named beforehand");
             const auto found = dictionary.find(std::string(tried));

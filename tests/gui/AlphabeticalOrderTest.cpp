@@ -47,14 +47,14 @@ std::vector<std::string> toBytes(const QStringList &texts)
 }
 
 // Random texts over an alphabet that mixes the plain characters with the others.
-QStringList randomTexts(int count)
+QStringList randomTexts(int count, int longest = 5)
 {
     const QString alphabet = QStringLiteral("aAbBeEzZ09 '-=.,(*àÀèÉìòùçŒ€\t\x01");
     QRandomGenerator random(17);
     QStringList texts;
     for (int i = 0; i < count; ++i) {
         QString text;
-        const int length = random.bounded(6);
+        const int length = random.bounded(longest + 1);
         for (int j = 0; j < length; ++j)
             text += alphabet[random.bounded(alphabet.size())];
         texts += text;
@@ -82,9 +82,11 @@ private slots:
     void sortsStablyAsTheCollatorDoes()
     {
         const QCollator collator = italianIgnoringCase();
-        // Ties (the same text but for case) in an order the sort must keep.
-        std::vector<std::string> lines =
-            toBytes(TrickyTexts + randomTexts(3000) + QStringList({"CASA", "Casa", "casa", "cASA"}));
+        // Ties (the same text but for case) in an order the sort must keep; texts
+        // on either side of the eight bytes the sort looks at before comparing.
+        std::vector<std::string> lines = toBytes(TrickyTexts + randomTexts(3000) + randomTexts(3000, 12) +
+                                                 QStringList({"CASA", "Casa", "casa", "cASA", "CASALINGA", "casalingo",
+                                                              "CASALINGHE", "casalinghe", "CASALINGA"}));
         std::shuffle(lines.begin(), lines.end(), std::mt19937(5));
         std::vector<std::string> expected = lines;
         std::stable_sort(expected.begin(), expected.end(), [&collator](const std::string &a, const std::string &b) {
