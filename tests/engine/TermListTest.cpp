@@ -5,11 +5,9 @@
 #include "dictionary/FileStamp.h"
 #include "dictionary/TermList.h"
 #include "translate/TermSieve.h"
-#include "translate/TextIndex.h"
 
 #include <gtest/gtest.h>
 
-#include <algorithm>
 #include <cstdio>
 #include <numeric>
 #include <string>
@@ -114,39 +112,6 @@ TEST(TermSieve, LetsThroughAllItHoldsAndTurnsMostOthersAway)
     for (int i = 0; i < 10000; ++i)
         through += sieve.mayHold("other " + std::to_string(i));
     EXPECT_LT(through, 500);
-}
-
-TEST(TextIndex, NumbersEachTextOnceAndFindsItAgainAcrossGrowth)
-{
-    Rng rng(7);
-    zelvora::TextIndex index;
-    Lines held;
-    // Texts of every length the hash reads differently, and texts one byte apart.
-    for (std::size_t length = 0; length <= 17; ++length)
-        held.push_back(std::string(length, 'x'));
-    held.push_back("xxxxxxxxy");
-    held.push_back("yxxxxxxxx");
-    held.push_back(std::string("a\0b", 3));
-    for (int i = 0; i < 3000; ++i)
-        held.push_back(anyTerm(rng));
-    Lines distinct;
-    for (const std::string &text : held) {
-        const zelvora::TextIndex::Insertion insertion = index.insert(text);
-        const bool isNew = std::find(distinct.begin(), distinct.end(), text) == distinct.end();
-        EXPECT_EQ(insertion.added, isNew) << testing::PrintToString(text);
-        if (isNew)
-            distinct.push_back(text);
-        EXPECT_EQ(index.text(insertion.number), text);
-    }
-    ASSERT_EQ(index.size(), distinct.size());
-    for (std::uint32_t number = 0; number < distinct.size(); ++number)
-        EXPECT_EQ(index.find(distinct[number]), number) << testing::PrintToString(distinct[number]);
-    EXPECT_EQ(index.find("not held"), zelvora::TextIndex::None);
-    EXPECT_EQ(index.find(std::string(18, 'x')), zelvora::TextIndex::None);
-
-    index.clear();
-    EXPECT_EQ(index.find(distinct.front()), zelvora::TextIndex::None);
-    EXPECT_TRUE(index.insert(distinct.back()).added);
 }
 
 TEST(FileStamp, TellsFilesApartAndWhenTheyHaveSettled)
