@@ -107,19 +107,6 @@ private:
     {
         return window->findChild<CaptionComponent *>(QString(), Qt::FindDirectChildrenOnly);
     }
-    QAction *item(const char *name) const { return control<QAction>(name); }
-    QString informationCaptions() const
-    {
-        return item("Nascondileinformazioni1")->text() + "|" + item("Nascondileinformazioni2")->text();
-    }
-    // 1 when the five information fields are shown, 0 when hidden.
-    int informationShown() const
-    {
-        int shown = 0;
-        for (const char *name : {"Panel2", "GradButton4", "GradButton1", "GradButton2", "GradButton3"})
-            shown += !control(name)->isHidden();
-        return shown == 5 ? 1 : shown == 0 ? 0 : -1;
-    }
     // Every text every window shows, by window and object name.
     QStringList everyText() const
     {
@@ -342,39 +329,6 @@ private slots:
         Lingue2->setLanguageNumber(2);
         QCOMPARE(Lingue2->languageName(), QStringLiteral("English"));
         QCOMPARE(program->form2()->windowTitle(), QStringLiteral("Choice the dictionaries"));
-    }
-
-    void theInformationItemsKeepTheirStateAcrossASwitch()
-    {
-        // Shown, the items take the table's captions.
-        clickFlag("Image2");
-        QCOMPARE(informationShown(), 1);
-        QCOMPARE(informationCaptions(), QStringLiteral("No &info|No info"));
-
-        // Hidden, the group stays hidden through a switch, its items say so,
-        // and the next click shows it.
-        item("Nascondileinformazioni1")->trigger();
-        clickFlag("Image1");
-        QCOMPARE(informationShown(), 0);
-        QCOMPARE(informationCaptions(), QStringLiteral("Visualizza le &informazioni|Visualizza le informazioni"));
-        QCOMPARE(text("GradButton4"), QStringLiteral("6 DIZIONARI - 18 DEFINIZIONI NEL DIZIONARIO CORRENTE"));
-        item("Nascondileinformazioni1")->trigger();
-        QCOMPARE(informationShown(), 1);
-        QCOMPARE(informationCaptions(), QStringLiteral("Nascondi le &informazioni|Nascondi le informazioni"));
-    }
-
-    // A secondary window opened after a switch shows the new language at once.
-    void aWindowOpenedAfterASwitchShowsTheNewLanguage()
-    {
-        showWindow();
-        clickFlag("Image2");
-        item("Ricerchecomplesse1")->trigger();
-        QVERIFY(program->form4()->isVisible());
-        QCOMPARE(program->form4()->windowTitle(), QStringLiteral("Search in: italiano_inglese.txt"));
-        auto *fields = program->form4()->findChild<QComboBox *>(QStringLiteral("ComboBox1"));
-        fields->hidePopup();
-        QCOMPARE(fields->itemText(2), QStringLiteral("Terms & definitions"));
-        program->form4()->close();
     }
 };
 
