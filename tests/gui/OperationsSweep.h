@@ -150,24 +150,16 @@ protected:
         return report;
     }
 
-private:
-    template <typename T = QWidget> static T *in(QWidget *window, const char *name)
-    {
-        T *found = window->findChild<T *>(QString::fromLatin1(name));
-        if (!found)
-            qFatal("no control %s in %s", name, qPrintable(window->objectName()));
-        return found;
-    }
-
     // Opens the letters panel, asks for terms with a C first, and closes the panel.
     void byLetters(const char *opener)
     {
         click(opener);
-        auto *first = control<QLineEdit>("Edit164");
-        QTest::keyClicks(first, QStringLiteral("c"));
+        QTest::keyClicks(control<QLineEdit>("Edit164"), QStringLiteral("c"));
         QTest::mouseClick(control<QPushButton>("Panel49"), Qt::LeftButton);
         QTest::mouseClick(control<QPushButton>("Panel11"), Qt::LeftButton);
     }
+
+private:
 
     // Opens the window, searches CA in terms and definitions, picks the first
     // term found and closes the window.
@@ -176,19 +168,19 @@ private:
         click(opener);
         if (!window->isVisible())
             return;
-        auto *fields = in<QComboBox>(window, "ComboBox1");
+        auto *fields = controlOf<QComboBox>(window, "ComboBox1");
         fields->hidePopup();
         fields->setCurrentIndex(2);
-        in<QLineEdit>(window, "Edit1")->setText(QStringLiteral("CA"));
-        QTest::mouseClick(in<QPushButton>(window, "Button1"), Qt::LeftButton);
-        auto *found = in<QComboBox>(window, "ComboBox2");
+        controlOf<QLineEdit>(window, "Edit1")->setText(QStringLiteral("CA"));
+        QTest::mouseClick(controlOf<QPushButton>(window, "Button1"), Qt::LeftButton);
+        auto *found = controlOf<QComboBox>(window, "ComboBox2");
         if (found->count() > 0) {
             found->showPopup();
             QAbstractItemView *view = found->view();
             QTest::mouseClick(view->viewport(), Qt::LeftButton, {}, view->visualRect(view->model()->index(0, 0)).center());
         }
         found->hidePopup();
-        QTest::mouseClick(in<QPushButton>(window, "Button2"), Qt::LeftButton);
+        QTest::mouseClick(controlOf<QPushButton>(window, "Button2"), Qt::LeftButton);
     }
 
     // Opens the quiz, answers the question if there is one, and leaves.
@@ -198,9 +190,9 @@ private:
         Form7 *window = program->form7();
         if (!window->isVisible())
             return;
-        if (auto *answer = in<QLineEdit>(window, "Scelta1"); answer->isEnabled())
+        if (auto *answer = controlOf<QLineEdit>(window, "Scelta1"); answer->isEnabled())
             QTest::mouseClick(answer, Qt::LeftButton);
-        QTest::mouseClick(in<QPushButton>(window, "Esci"), Qt::LeftButton);
+        QTest::mouseClick(controlOf<QPushButton>(window, "Esci"), Qt::LeftButton);
     }
 
     // Opens the exclusion window from its menu item and closes it with
@@ -209,7 +201,7 @@ private:
     {
         Form2 *window = program->form2();
         QTimer::singleShot(0, window, [window] {
-            QTest::mouseClick(in<QPushButton>(window, "GradButton1"), Qt::LeftButton);
+            QTest::mouseClick(controlOf<QPushButton>(window, "GradButton1"), Qt::LeftButton);
             if (window->isVisible())
                 window->reject();
         });
