@@ -8,27 +8,9 @@
 
 #include <QAbstractItemView>
 #include <QAction>
-#include <QMessageBox>
 #include <QTimer>
 
 #include <functional>
-
-// The texts of every message box that `action` shows, in turn; each is closed as soon as it is up.
-inline QStringList messageBoxesShownBy(const std::function<void()> &action)
-{
-    QStringList texts;
-    QTimer watcher;
-    QObject::connect(&watcher, &QTimer::timeout, [&] {
-        for (QWidget *widget : QApplication::topLevelWidgets())
-            if (auto *box = qobject_cast<QMessageBox *>(widget); box && box->isVisible() && box->result() == 0) {
-                texts += box->text();
-                box->done(QMessageBox::Ok);
-            }
-    });
-    watcher.start(5);
-    action();
-    return texts;
-}
 
 inline QString cannotRead(const QString &file, const char *reason)
 {
@@ -71,9 +53,6 @@ protected:
         copyQuizMedia();
         program.reset();
     }
-
-    QPlainTextEdit *inputPane() const { return control<QPlainTextEdit>("RxRichEdit1"); }
-    QPlainTextEdit *resultsPane() const { return control<QPlainTextEdit>("RxRichEdit2"); }
 
     QList<Operation> everyOperation()
     {
@@ -118,11 +97,11 @@ protected:
         for (const Operation &operation : everyOperation()) {
             if (beforeEach)
                 beforeEach();
-            inputPane()->setPlainText(InputText);
+            input()->setPlainText(InputText);
             setPaneLines(resultsPane(), EarlierResults);
             const QStringList messages = messageBoxesShownBy(operation.run);
             QString line = QLatin1String(operation.name) + QLatin1String(": ") + messages.join(QLatin1String(" | "));
-            if (inputPane()->toPlainText() != InputText)
+            if (input()->toPlainText() != InputText)
                 line += QLatin1String(" [input pane changed]");
             if (!messages.isEmpty() && results() != EarlierResults)
                 line += QLatin1String(" [results lost]");
@@ -134,7 +113,7 @@ protected:
                 }
             report += line;
         }
-        inputPane()->clear();
+        input()->clear();
         resultsPane()->clear();
         return report;
     }
