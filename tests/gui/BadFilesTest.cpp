@@ -312,7 +312,7 @@ private slots:
 
         QVERIFY(::chmod(qPrintable(folder), 0755) == 0 && ::chmod(qPrintable(working), 0644) == 0);
         overridePermissions(true);
-        inputPane()->setPlainText(QStringLiteral("la casa"));
+        input()->setPlainText(QStringLiteral("la casa"));
         QCOMPARE(messageBoxesShownBy([this] { click("Button8"); }), QStringList());
         QCOMPARE(results(), QStringList({"la casa", "LA = the", "CASA = house"}));
     }

@@ -11,8 +11,6 @@ class PaneAidsTest : public MainWindowTest {
     Q_OBJECT
 
 private:
-    QPlainTextEdit *resultsPane() const { return control<QPlainTextEdit>("RxRichEdit2"); }
-    QPlainTextEdit *input() const { return control<QPlainTextEdit>("RxRichEdit1"); }
     QAction *item(const char *name) const { return control<QAction>(name); }
     static QString clipboardText() { return QGuiApplication::clipboard()->text(); }
     bool wraps() const { return resultsPane()->lineWrapMode() == QPlainTextEdit::WidgetWidth; }
