@@ -12,19 +12,6 @@
 
 namespace {
 
-// Bytes of every value but Ctrl+Z, with a CR or a LF about every twelve bytes.
-std::string binaryBytes(std::size_t size, std::uint32_t seed)
-{
-    std::string bytes(size, '\0');
-    for (char &byte : bytes) {
-        seed = seed * 1664525u + 1013904223u;
-        byte = (seed & 0xF) == 0 ? '\r' : (seed & 0x1F) == 1 ? '\n' : static_cast<char>(seed >> 24);
-        if (byte == '\x1a')
-            byte = '\x1b';
-    }
-    return bytes;
-}
-
 // The term list at start-up by the rules of the files, plainly: a CR ends a
 // line and takes a LF right after it along, a Ctrl+Z ends the file, every
 // entry is two lines and an empty file is one entry.

@@ -10,7 +10,22 @@
 #include <QAction>
 #include <QTimer>
 
+#include <cstdint>
 #include <functional>
+#include <string>
+
+// Bytes of every value but Ctrl+Z, with a CR or a LF about every twelve bytes.
+inline std::string binaryBytes(std::size_t size, std::uint32_t seed)
+{
+    std::string bytes(size, '\0');
+    for (char &byte : bytes) {
+        seed = seed * 1664525u + 1013904223u;
+        byte = (seed & 0xF) == 0 ? '\r' : (seed & 0x1F) == 1 ? '\n' : static_cast<char>(seed >> 24);
+        if (byte == '\x1a')
+            byte = '\x1b';
+    }
+    return bytes;
+}
 
 inline QString cannotRead(const QString &file, const char *reason)
 {

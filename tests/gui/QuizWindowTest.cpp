@@ -1,6 +1,4 @@
-#include "WindowTestHelpers.h"
-
-#include "quiz/Form7.h"
+#include "OperationsSweep.h"
 
 #include <QAction>
 #include <QCheckBox>
@@ -23,7 +21,7 @@ QStringList quizDictionary(int entries, const QStringList &answers = {})
 
 } // namespace
 
-class QuizWindowTest : public MainWindowTest {
+class QuizWindowTest : public OperationsTest {
     Q_OBJECT
 
 private:
@@ -34,11 +32,8 @@ private:
     // default dictionary of `entries` entries.
     void startQuizProgram(int entries, const QStringList &answers = {})
     {
-        startWithTestFolder();
-        for (const char *file : {"si.bmp", "no.bmp", "0.bmp", "si1.wav", "si2.wav", "si3.wav", "si4.wav", "no.wav"})
-            QVERIFY(QFile::copy(QStringLiteral(ZELVORA_PROGRAM_FOLDER "/") + file, path(file)));
+        writeFolderWithoutProgram();
         writeFile(path("dizionari/italiano_inglese.txt"), quizDictionary(entries, answers));
-        program.reset();
         program = std::make_unique<Program>(path({}), [this](std::size_t count) {
             const std::size_t value = draws.empty() ? 0 : draws.front();
             if (!draws.empty())
@@ -87,6 +82,7 @@ private:
     }
 
 private slots:
+    void init() { startQuizProgram(20); }
     void cleanup() { program.reset(); }
 
     void theProgramHasItsPicturesAndSounds()
@@ -116,7 +112,6 @@ private slots:
 
     void aWholeQuizWithAndWithoutConfirmation()
     {
-        startQuizProgram(20);
         openQuiz("Button33");
         QVERIFY(quiz()->isMaximized() && quiz()->isModal());
         QCOMPARE(quiz()->windowTitle(), QStringLiteral("TEST - italiano_inglese.txt"));
@@ -163,7 +158,6 @@ private slots:
 
     void sixteenItemsAskFifteenQuestions()
     {
-        startQuizProgram(20);
         openQuiz("Test2");
         QStringList asked;
         for (int k = 0; k < 15; ++k) {
@@ -237,7 +231,6 @@ private slots:
 
     void theEnglishItalianQuizLoadsNothing()
     {
-        startQuizProgram(20);
         QStringList english = {"INGLESE-ITALIANO", "-"};
         for (int k = 1; k < 350; ++k)
             english << QStringLiteral("WORD%1").arg(k) << QStringLiteral("parola %1").arg(k);
@@ -273,7 +266,6 @@ private slots:
 
     void fileErrorsLeaveNoStaleQuestion()
     {
-        startQuizProgram(20);
         openQuiz("Button33");
         closeQuiz();
         QVERIFY(QFile::remove(path("no.bmp")));
@@ -303,7 +295,6 @@ private slots:
     // every sound is the program folder's, "no.wav" too.
     void inEitherLanguageTheQuizFitsTheScreenAndPlaysTheProgramsSounds()
     {
-        startQuizProgram(20);
         const auto fits = [this] {
             const QWidget *esci = quizControl("Esci");
             return quiz()->width() <= quiz()->screen()->availableGeometry().width() &&
