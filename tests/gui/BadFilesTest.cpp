@@ -216,32 +216,32 @@ private slots:
         }
     }
 
-    void missingDictionaryFolderIsReportedByEveryReader()
+    // A missing dictionary folder, or the default and English-Italian dictionaries folders themselves.
+    void unreadableDictionariesAreReportedByEveryReader()
     {
-        QVERIFY(QDir(path("dizionari")).removeRecursively());
-        const QString current = cannotRead(path(Default), "No such file or directory");
-        QCOMPARE(restart(), QStringList({current}));
-        QCOMPARE(items(selector()).size(), 15);
-        QMap<QString, QStringList> messages =
-            failing(current, current, cannotRead(path(EnglishItalian), "No such file or directory"));
-        messages.remove("substring"); // it looks up the matches of the term list, empty here
-        QCOMPARE(runEveryOperation(), expectedReport(messages));
-        expectWorkingWithSoundFiles();
-    }
-
-    void dictionariesThatAreFoldersAreReportedByEveryReader()
-    {
-        makeDirectory(Default);
-        makeDirectory(EnglishItalian);
-        const QString current = cannotRead(path(Default), "Is a directory");
-        QCOMPARE(restart(), QStringList({current}));
-        QMap<QString, QStringList> messages = failing(current, current, cannotRead(path(EnglishItalian), "Is a directory"));
-        messages.remove("substring"); // it looks up the matches of the term list, empty here
-        QCOMPARE(runEveryOperation(), expectedReport(messages));
-        // Picked in the selector, a folder is no dictionary: the term list is emptied without a word.
-        pick("doppi.txt");
-        QCOMPARE(messageBoxesShownBy([this] { pick("italiano_inglese.txt"); }), QStringList());
-        QCOMPARE(termBox()->count(), 0);
+        for (const char *reason : {"No such file or directory", "Is a directory"}) {
+            const bool folders = QLatin1String(reason) == QLatin1String("Is a directory");
+            if (folders) {
+                makeDirectory(Default);
+                makeDirectory(EnglishItalian);
+            } else {
+                QVERIFY(QDir(path("dizionari")).removeRecursively());
+            }
+            const QString current = cannotRead(path(Default), reason);
+            QCOMPARE(restart(), QStringList({current}));
+            QCOMPARE(items(selector()).size(), 15);
+            QMap<QString, QStringList> messages = failing(current, current, cannotRead(path(EnglishItalian), reason));
+            messages.remove("substring"); // it looks up the matches of the term list, empty here
+            QCOMPARE(runEveryOperation(), expectedReport(messages));
+            if (folders) {
+                // Picked in the selector, a folder is no dictionary: the term list is emptied without a word.
+                pick("doppi.txt");
+                QCOMPARE(messageBoxesShownBy([this] { pick("italiano_inglese.txt"); }), QStringList());
+                QCOMPARE(termBox()->count(), 0);
+            }
+            expectWorkingWithSoundFiles();
+            copyQuizMedia();
+        }
     }
 
     void aDictionaryGoneSinceItsTermListWasLoadedIsReported()
