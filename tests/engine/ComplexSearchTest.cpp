@@ -1,4 +1,4 @@
-// The complex search and its definition display: examples, and the engine
+// The complex search and its definition display: file errors, and the engine
 // against the step-by-step reference on random dictionaries and at the cap.
 
 #include "Equivalence.h"
@@ -78,40 +78,6 @@ std::string partOf(Rng &rng, const std::string &line)
 }
 
 } // namespace
-
-TEST(ComplexSearch, FieldsMatchCapitalsExactlyFromTheHeaderOn)
-{
-    const TempFile file(crlf({"CASA-DIZIONARIO", "intestazione", "CASA", "house", "CASALE", "farmhouse, CASA", "PORTA",
-                              "door of the casa", "TETTO", "roof, see CASA", "CASA", "home", "casa", "CASA"}));
-    EXPECT_EQ(search(file.path(), "CASA", SearchField::Terms), (Lines{"CASA-DIZIONARIO", "CASA", "CASALE", "CASA"}));
-    EXPECT_EQ(search(file.path(), "CASA", SearchField::Definitions), (Lines{"CASALE", "TETTO", "casa"}));
-    // CASALE is listed once though both its lines hold the text.
-    EXPECT_EQ(search(file.path(), "CASA", SearchField::Both),
-              (Lines{"CASA-DIZIONARIO", "CASA", "CASALE", "TETTO", "CASA", "casa"}));
-    EXPECT_EQ(search(file.path(), "", SearchField::Both), Lines{});
-    EXPECT_EQ(search(file.path(), "CASA", SearchField::None), Lines{});
-}
-
-TEST(ComplexSearch, BothFieldsListATermOnceAfterItself)
-{
-    // An entry whose definition alone matches adds nothing when the list
-    // already ends with its term, from this entry or from the one before.
-    const TempFile file(crlf({"H", "h", "NEVE", "snow", "NEVE", "NEVE again", "NEVAIO", "snowfield", "MONTE",
-                              "NEVE", "MONTE", "NEVE", "MONTE", "mount"}));
-    EXPECT_EQ(search(file.path(), "NEVE", SearchField::Both), (Lines{"NEVE", "NEVE", "MONTE"}));
-    EXPECT_EQ(search(file.path(), "NEVE", SearchField::Definitions), (Lines{"NEVE", "MONTE", "MONTE"}));
-}
-
-TEST(ComplexSearch, DefinitionIsTheFirstEntrysAndTheEndOfFileStopsTheDisplay)
-{
-    const TempFile file(crlf({"TITOLO", "intestazione", "CASA", "house", "CANE", "dog", "CASA", "home"}));
-    const zelvora::DefinitionSearch casa = zelvora::findDefinition(file.path(), "CASA");
-    EXPECT_EQ(casa.definition, "house");
-    EXPECT_EQ(casa.entries, 2u);
-    const zelvora::DefinitionSearch absent = zelvora::findDefinition(file.path(), "GATTO");
-    EXPECT_FALSE(absent.definition);
-    EXPECT_EQ(absent.entries, 4u);
-}
 
 TEST(ComplexSearch, FileErrorsNameTheFile)
 {

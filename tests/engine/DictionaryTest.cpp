@@ -9,52 +9,8 @@
 #include <string>
 #include <vector>
 
-using namespace std::literals;
 using zelvora::TermRepeats;
 using Lines = std::vector<std::string>;
-
-namespace {
-
-// The terms read through a buffer of each size; the same whatever the size.
-Lines terms(std::string_view bytes, TermRepeats repeats, const Lines &start = {})
-{
-    const TempFile file(bytes);
-    Lines read = start;
-    zelvora::readTerms(file.path(), repeats, read);
-    for (const std::size_t size : {1, 2, 3, 7}) {
-        Lines small = start;
-        zelvora::readTerms(file.path(), repeats, small, {}, size);
-        EXPECT_EQ(small, read) << "buffer " << size;
-    }
-    return read;
-}
-
-} // namespace
-
-TEST(Dictionary, CountEntriesReadsTwoLinesAtATime)
-{
-    const std::pair<std::string_view, std::size_t> cases[] = {
-        {""sv, 1}, {"T\r\nD"sv, 1}, {"H\r\nD\r\nT\r\n"sv, 2}, {"H\r\nD\r\n\r\n"sv, 2},
-        {"H\r\nD\r\nA\r\n1\r\nB\r\n2\r\n"sv, 3}, {"H\r\nD\r\nA\r\n1\r\n\x1A" "B\r\n2\r\n"sv, 2}, {"H\nD\nA\n1\n"sv, 1},
-    };
-    for (const auto &[bytes, entries] : cases) {
-        const TempFile file(bytes);
-        for (const std::size_t size : {std::size_t{1}, std::size_t{3}, zelvora::DefaultBufferSize})
-            EXPECT_EQ(zelvora::countEntries(file.path(), size), entries) << testing::PrintToString(std::string(bytes));
-    }
-}
-
-TEST(Dictionary, ReadTermsKeepsOrDropsConsecutiveRepeats)
-{
-    const auto file = "H\r\nhead\r\nA\r\n1\r\nA\r\n2\r\na\r\n3\r\nA\r\n4\r\nA\r\n5\r\nT"sv;
-    EXPECT_EQ(terms(file, TermRepeats::Keep), (Lines{"H", "A", "A", "a", "A", "A", "T"}));
-    EXPECT_EQ(terms(file, TermRepeats::DropConsecutive), (Lines{"H", "A", "a", "A", "T"}));
-    // The list's last item counts, the empty list's as an empty term.
-    EXPECT_EQ(terms("X\r\n1\r\nY\r\n2\r\n"sv, TermRepeats::DropConsecutive, {"X"}), (Lines{"X", "Y"}));
-    EXPECT_EQ(terms("\r\nD\r\n\r\nD\r\nA\r\n1\r\n"sv, TermRepeats::DropConsecutive), Lines{"A"});
-    EXPECT_EQ(terms(""sv, TermRepeats::Keep), Lines{""});
-    EXPECT_EQ(terms("H\r\nD\r\nA\r\n1\x1A" "B\r\n2\r\n"sv, TermRepeats::Keep), (Lines{"H", "A"}));
-}
 
 TEST(Dictionary, ReadTermsReportsProgressAndKeepsTheListOnError)
 {

@@ -1,6 +1,6 @@
 // The quiz's item bank and questions: the sample against its step-by-step
-// reading, the thinning by size, the draws that never ask a term twice and
-// always end, and where the answers go.
+// reading (the thinning by size and by name with it), the draws that never
+// ask a term twice and always end, and where the answers go.
 
 #include "Equivalence.h"
 #include "TempFile.h"
@@ -42,15 +42,6 @@ struct FixedDraws {
     }
 };
 
-// A dictionary of `entries` entries: the header pair, then T1/d1, T2/d2...
-std::string dictionary(std::size_t entries)
-{
-    std::vector<std::string> lines = {"HEADER", "intestazione"};
-    for (std::size_t k = 1; k < entries; ++k)
-        lines.insert(lines.end(), {"T" + std::to_string(k), "d" + std::to_string(k)});
-    return crlf(lines);
-}
-
 // The terms of the items.
 std::vector<std::string> termsOf(const Items &items)
 {
@@ -58,14 +49,6 @@ std::vector<std::string> termsOf(const Items &items)
     for (const QuizItem &item : items)
         terms.push_back(item.question);
     return terms;
-}
-
-Items sampleOf(const std::string &bytes, const std::string &name, std::size_t entryCount,
-               std::deque<std::size_t> draws = {})
-{
-    const TempFile file(bytes);
-    FixedDraws random{std::move(draws)};
-    return zelvora::readSample(file.path(), name, entryCount, random.source());
 }
 
 Items itemsNamed(const std::vector<std::string> &terms)
@@ -105,38 +88,11 @@ TEST(QuizSample, MatchesTheStepByStepReading)
     }
 }
 
-TEST(QuizSample, ThinsByTheDictionarysSize)
+TEST(QuizSample, AnEmptyFileGivesNoItemsAndAMissingOneThrows)
 {
-    // Up to 20 entries the sample is the whole file, its header pair first.
-    EXPECT_EQ(termsOf(sampleOf(dictionary(4), "x.txt", 4)), (std::vector<std::string>{"HEADER", "T1", "T2", "T3"}));
-    EXPECT_EQ(sampleOf(dictionary(20), "x.txt", 20).size(), 20u);
-    // From 21 to 100 entries it starts at entry 2 to 6, drawn, and keeps every entry after.
-    for (std::size_t draw = 0; draw < 5; ++draw) {
-        const Items sample = sampleOf(dictionary(21), "x.txt", 21, {draw});
-        EXPECT_EQ(sample.front().question, "T" + std::to_string(draw + 1));
-        EXPECT_EQ(sample.size(), 20 - draw);
-    }
-    // Above 100, one entry in 2.
-    EXPECT_EQ(termsOf(sampleOf(dictionary(110), "x.txt", 110)).at(1), "T4");
-}
-
-TEST(QuizSample, TheEnglishItalianLauncherTakesEveryHundredAndFirstEntry)
-{
-    // Its term list is empty: entries 101, 202 and 303, counted from the header pair as 1.
-    EXPECT_EQ(termsOf(sampleOf(dictionary(350), "inglese_italiano.txt", 0)),
-              (std::vector<std::string>{"T100", "T201", "T302"}));
-    EXPECT_TRUE(sampleOf(dictionary(100), "inglese_italiano.txt", 0).empty());
-    // Only the name exactly so.
-    EXPECT_EQ(sampleOf(dictionary(350), "INGLESE_ITALIANO.TXT", 0).size(), 350u);
-}
-
-TEST(QuizSample, AnEntryWithAnEmptyLineIsLeftOutWhole)
-{
-    const Items sample =
-        sampleOf(crlf({"H", "h", "UNO", "", "", "due", "TRE", "tre", "QUATTRO", "quattro", "CINQUE"}), "x.txt", 6);
-    EXPECT_EQ(sample, (Items{{"H", "h"}, {"TRE", "tre"}, {"QUATTRO", "quattro"}}));
-    EXPECT_TRUE(sampleOf("", "x.txt", 1).empty());
+    const TempFile empty("");
     FixedDraws random;
+    EXPECT_TRUE(zelvora::readSample(empty.path(), "x.txt", 1, random.source()).empty());
     EXPECT_THROW(zelvora::readSample(TempFile::missingPath(), "x.txt", 1, random.source()), zelvora::FileError);
 }
 

@@ -12,19 +12,6 @@
 
 namespace {
 
-// Bytes of every value but Ctrl+Z, with a CR or a LF about every twelve bytes.
-std::string binaryBytes(std::size_t size, std::uint32_t seed)
-{
-    std::string bytes(size, '\0');
-    for (char &byte : bytes) {
-        seed = seed * 1664525u + 1013904223u;
-        byte = (seed & 0xF) == 0 ? '\r' : (seed & 0x1F) == 1 ? '\n' : static_cast<char>(seed >> 24);
-        if (byte == '\x1a')
-            byte = '\x1b';
-    }
-    return bytes;
-}
-
 // The term list at start-up by the rules of the files, plainly: a CR ends a
 // line and takes a LF right after it along, a Ctrl+Z ends the file, every
 // entry is two lines and an empty file is one entry.
@@ -229,32 +216,32 @@ private slots:
         }
     }
 
-    void missingDictionaryFolderIsReportedByEveryReader()
+    // A missing dictionary folder, or the default and English-Italian dictionaries folders themselves.
+    void unreadableDictionariesAreReportedByEveryReader()
     {
-        QVERIFY(QDir(path("dizionari")).removeRecursively());
-        const QString current = cannotRead(path(Default), "No such file or directory");
-        QCOMPARE(restart(), QStringList({current}));
-        QCOMPARE(items(selector()).size(), 15);
-        QMap<QString, QStringList> messages =
-            failing(current, current, cannotRead(path(EnglishItalian), "No such file or directory"));
-        messages.remove("substring"); // it looks up the matches of the term list, empty here
-        QCOMPARE(runEveryOperation(), expectedReport(messages));
-        expectWorkingWithSoundFiles();
-    }
-
-    void dictionariesThatAreFoldersAreReportedByEveryReader()
-    {
-        makeDirectory(Default);
-        makeDirectory(EnglishItalian);
-        const QString current = cannotRead(path(Default), "Is a directory");
-        QCOMPARE(restart(), QStringList({current}));
-        QMap<QString, QStringList> messages = failing(current, current, cannotRead(path(EnglishItalian), "Is a directory"));
-        messages.remove("substring"); // it looks up the matches of the term list, empty here
-        QCOMPARE(runEveryOperation(), expectedReport(messages));
-        // Picked in the selector, a folder is no dictionary: the term list is emptied without a word.
-        pick("doppi.txt");
-        QCOMPARE(messageBoxesShownBy([this] { pick("italiano_inglese.txt"); }), QStringList());
-        QCOMPARE(termBox()->count(), 0);
+        for (const char *reason : {"No such file or directory", "Is a directory"}) {
+            const bool folders = QLatin1String(reason) == QLatin1String("Is a directory");
+            if (folders) {
+                makeDirectory(Default);
+                makeDirectory(EnglishItalian);
+            } else {
+                QVERIFY(QDir(path("dizionari")).removeRecursively());
+            }
+            const QString current = cannotRead(path(Default), reason);
+            QCOMPARE(restart(), QStringList({current}));
+            QCOMPARE(items(selector()).size(), 15);
+            QMap<QString, QStringList> messages = failing(current, current, cannotRead(path(EnglishItalian), reason));
+            messages.remove("substring"); // it looks up the matches of the term list, empty here
+            QCOMPARE(runEveryOperation(), expectedReport(messages));
+            if (folders) {
+                // Picked in the selector, a folder is no dictionary: the term list is emptied without a word.
+                pick("doppi.txt");
+                QCOMPARE(messageBoxesShownBy([this] { pick("italiano_inglese.txt"); }), QStringList());
+                QCOMPARE(termBox()->count(), 0);
+            }
+            expectWorkingWithSoundFiles();
+            copyQuizMedia();
+        }
     }
 
     void aDictionaryGoneSinceItsTermListWasLoadedIsReported()
@@ -312,7 +299,7 @@ private slots:
 
         QVERIFY(::chmod(qPrintable(folder), 0755) == 0 && ::chmod(qPrintable(working), 0644) == 0);
         overridePermissions(true);
-        inputPane()->setPlainText(QStringLiteral("la casa"));
+        input()->setPlainText(QStringLiteral("la casa"));
         QCOMPARE(messageBoxesShownBy([this] { click("Button8"); }), QStringList());
         QCOMPARE(results(), QStringList({"la casa", "LA = the", "CASA = house"}));
     }

@@ -96,29 +96,8 @@ private slots:
     }
     void cleanup() { program.reset(); }
 
-    void theWindowShowsItsTextsInEitherLanguage()
-    {
-        QCOMPARE(form2()->windowTitle(), QStringLiteral("Scelta dei dizionari"));
-        QCOMPARE(chiudi()->text(), QStringLiteral("CHIUDI"));
-        QCOMPARE(tickStates(), QStringList({"-", "-", "-"}));
-        open();
-        setTicks({"-", "x", "-"});
-        form2()->close();
-        clickFlag("Image2");
-        open();
-        QCOMPARE(form2()->windowTitle(), QStringLiteral("Choice the dictionaries"));
-        QCOMPARE(chiudi()->text(), QStringLiteral("CLOSE"));
-        QCOMPARE(ticks()->item(0)->text(), QStringLiteral("EXCLUDE THE ENGLISH DICTIONARIES"));
-        QCOMPARE(tickStates(), QStringList({"-", "x", "-"}));
-        form2()->close();
-        clickFlag("Image1");
-        QCOMPARE(ticks()->item(2)->text(), QStringLiteral("ESCLUDI I GLOSSARI"));
-        QCOMPARE(tickStates(), QStringList({"-", "x", "-"}));
-    }
-
     void theMenuItemAndItsShortcutOpenTheWindowModally()
     {
-        QCOMPARE(control<QPushButton>("Button16")->text(), QStringLiteral("ESCLUSIONI"));
         termBox()->setFocus();
         // The shortcut first: once a dialog closes, the offscreen platform gives no window the activation back.
         for (const bool byShortcut : {true, false}) {
@@ -167,8 +146,10 @@ private slots:
         }
     }
 
+    // The ticks stay through a close that applies nothing and through a language switch.
     void theTitleBarCloseAppliesNothingAndTicksStay()
     {
+        QCOMPARE(tickStates(), QStringList({"-", "-", "-"}));
         applyTicks({"-", "-", "x"});
         pick("doppi.txt");
         const QStringList active = activeList();
@@ -180,9 +161,12 @@ private slots:
         QCOMPARE(items(selector()), active);
         QCOMPARE(form()->currentDictPath(), path("dizionari/doppi.txt"));
         QCOMPARE(items(termBox()), QStringList({"H", "RIMA", "AMO", "RIMA"}));
+        clickFlag("Image2");
         open();
         QCOMPARE(tickStates(), QStringList({"x", "-", "x"}));
         form2()->close();
+        clickFlag("Image1");
+        QCOMPARE(tickStates(), QStringList({"x", "-", "x"}));
     }
 
     void anUnreadableCatalogueLeavesTheActiveListAsItWas()

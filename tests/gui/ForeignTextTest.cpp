@@ -22,7 +22,6 @@ class ForeignTextTest : public MainWindowTest {
     Q_OBJECT
 
 private:
-    QPlainTextEdit *input() const { return control<QPlainTextEdit>("RxRichEdit1"); }
     static void typeInto(QWidget *field, const QString &typed)
     {
         field->setFocus();

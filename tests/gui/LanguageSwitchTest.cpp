@@ -107,19 +107,6 @@ private:
     {
         return window->findChild<CaptionComponent *>(QString(), Qt::FindDirectChildrenOnly);
     }
-    QAction *item(const char *name) const { return control<QAction>(name); }
-    QString informationCaptions() const
-    {
-        return item("Nascondileinformazioni1")->text() + "|" + item("Nascondileinformazioni2")->text();
-    }
-    // 1 when the five information fields are shown, 0 when hidden.
-    int informationShown() const
-    {
-        int shown = 0;
-        for (const char *name : {"Panel2", "GradButton4", "GradButton1", "GradButton2", "GradButton3"})
-            shown += !control(name)->isHidden();
-        return shown == 5 ? 1 : shown == 0 ? 0 : -1;
-    }
     // Every text every window shows, by window and object name.
     QStringList everyText() const
     {
@@ -194,17 +181,28 @@ private slots:
     void init() { startWithTestFolder(); }
     void cleanup() { program.reset(); }
 
+    // Every click writes the cursor labels' bare words; a click on the active
+    // language moves nothing else.
     void everyRowOfEveryTableShowsInBothLanguages()
     {
         for (QWidget *window : windows()) {
             checkRows(window, Language::Italian);
             checkNoCaptionOutsideTheTable(window);
         }
+        clickFlag("Image1");
+        QCOMPARE(text("GradButton1") + "|" + text("GradButton2") + "|" + text("GradButton3"),
+                 QStringLiteral("Riga |Colonna | caratteri nella riga"));
+        const QStringList italian = everyText();
+        clickFlag("Image1");
+        QCOMPARE(everyText(), italian);
         clickFlag("Image2");
         for (QWidget *window : windows()) {
             checkRows(window, Language::English);
             checkNoCaptionOutsideTheTable(window);
         }
+        const QStringList english = everyText();
+        clickFlag("Image2");
+        QCOMPARE(everyText(), english);
         // And back: every Italian text again, exactly.
         clickFlag("Image1");
         for (QWidget *window : windows())
@@ -259,16 +257,15 @@ private slots:
         pick("doppi.txt");
         const QStringList written = typeAndClick("rim*", "Button1");
         QCOMPARE(written.size(), 3);
-        control<QPlainTextEdit>("RxRichEdit1")->setPlainText(QStringLiteral("il testo"));
+        input()->setPlainText(QStringLiteral("il testo"));
         const auto held = [this] {
-            return QStringList{results().join('\n'), control<QPlainTextEdit>("RxRichEdit1")->toPlainText(),
+            return QStringList{results().join('\n'), input()->toPlainText(),
                                termBox()->currentText(), QString::number(termBox()->count()), selector()->currentText(),
                                form()->currentDictPath()};
         };
         const QStringList before = held();
-        auto *pane = control<QPlainTextEdit>("RxRichEdit2");
-        pane->moveCursor(QTextCursor::End);
-        pane->moveCursor(QTextCursor::Up);
+        resultsPane()->moveCursor(QTextCursor::End);
+        resultsPane()->moveCursor(QTextCursor::Up);
 
         clickFlag("Image2");
         QCOMPARE(held(), before);
@@ -276,7 +273,6 @@ private slots:
         QCOMPARE(text("Panel2"), QStringLiteral("3  LINES"));
         QCOMPARE(text("GradButton1") + "|" + text("GradButton2") + "|" + text("GradButton3"),
                  QStringLiteral("Row |Column | characters in the row"));
-        QCOMPARE(text("Panel1"), QStringLiteral("SEARCHES"));
 
         // Later messages are English; the lines written before stay Italian.
         typeAndClick("zzz", "Button1");
@@ -292,22 +288,10 @@ private slots:
         QCOMPARE(text("StatusNote"), QStringLiteral("ZZZ: termine non trovato"));
     }
 
-    void theActiveLanguageAgainChangesNothing()
+    // The component writes nothing when its language is set again, by name or by number.
+    void theActiveLanguageSetAgainChangesNothing()
     {
-        // Every click writes the cursor labels' bare words; nothing else moves.
-        clickFlag("Image1");
-        QCOMPARE(text("GradButton1") + "|" + text("GradButton2") + "|" + text("GradButton3"),
-                 QStringLiteral("Riga |Colonna | caratteri nella riga"));
-        const QStringList italian = everyText();
-        clickFlag("Image1");
-        QCOMPARE(everyText(), italian);
         clickFlag("Image2");
-        const QStringList english = everyText();
-        QVERIFY(english != italian);
-        clickFlag("Image2");
-        QCOMPARE(everyText(), english);
-
-        // The component writes nothing when its language is set again, by name or by number.
         CaptionComponent *Lingue = componentOf(form());
         control<QPushButton>("Button4")->setText(QStringLiteral("mine"));
         Lingue->setLanguageName(QStringLiteral("English"));
@@ -342,39 +326,6 @@ private slots:
         Lingue2->setLanguageNumber(2);
         QCOMPARE(Lingue2->languageName(), QStringLiteral("English"));
         QCOMPARE(program->form2()->windowTitle(), QStringLiteral("Choice the dictionaries"));
-    }
-
-    void theInformationItemsKeepTheirStateAcrossASwitch()
-    {
-        // Shown, the items take the table's captions.
-        clickFlag("Image2");
-        QCOMPARE(informationShown(), 1);
-        QCOMPARE(informationCaptions(), QStringLiteral("No &info|No info"));
-
-        // Hidden, the group stays hidden through a switch, its items say so,
-        // and the next click shows it.
-        item("Nascondileinformazioni1")->trigger();
-        clickFlag("Image1");
-        QCOMPARE(informationShown(), 0);
-        QCOMPARE(informationCaptions(), QStringLiteral("Visualizza le &informazioni|Visualizza le informazioni"));
-        QCOMPARE(text("GradButton4"), QStringLiteral("6 DIZIONARI - 18 DEFINIZIONI NEL DIZIONARIO CORRENTE"));
-        item("Nascondileinformazioni1")->trigger();
-        QCOMPARE(informationShown(), 1);
-        QCOMPARE(informationCaptions(), QStringLiteral("Nascondi le &informazioni|Nascondi le informazioni"));
-    }
-
-    // A secondary window opened after a switch shows the new language at once.
-    void aWindowOpenedAfterASwitchShowsTheNewLanguage()
-    {
-        showWindow();
-        clickFlag("Image2");
-        item("Ricerchecomplesse1")->trigger();
-        QVERIFY(program->form4()->isVisible());
-        QCOMPARE(program->form4()->windowTitle(), QStringLiteral("Search in: italiano_inglese.txt"));
-        auto *fields = program->form4()->findChild<QComboBox *>(QStringLiteral("ComboBox1"));
-        fields->hidePopup();
-        QCOMPARE(fields->itemText(2), QStringLiteral("Terms & definitions"));
-        program->form4()->close();
     }
 };
 

@@ -36,18 +36,14 @@ class LargeDictionaryTest : public OperationsTest {
 private:
     const QString LastTerm = termOf(Entries - 1);
 
-    template <typename T = QWidget> static T *in(QWidget *window, const char *name)
-    {
-        return window->findChild<T *>(QString::fromLatin1(name));
-    }
     // Searches the complex-search window for `text` in `field` and returns what it found.
     QStringList complexSearch(ComplexSearchWindow *window, int field, const QString &text)
     {
-        in<QComboBox>(window, "ComboBox1")->hidePopup();
-        in<QComboBox>(window, "ComboBox1")->setCurrentIndex(field);
-        in<QLineEdit>(window, "Edit1")->setText(text);
+        controlOf<QComboBox>(window, "ComboBox1")->hidePopup();
+        controlOf<QComboBox>(window, "ComboBox1")->setCurrentIndex(field);
+        controlOf<QLineEdit>(window, "Edit1")->setText(text);
         window->Button1Click();
-        auto *found = in<QComboBox>(window, "ComboBox2");
+        auto *found = controlOf<QComboBox>(window, "ComboBox2");
         found->hidePopup();
         return items(found);
     }
@@ -77,19 +73,15 @@ private slots:
         QCOMPARE(typeAndClick(LastTerm, "Button1"), QStringList({LastTerm + " = definizione 299999"}));
         resultsPane()->clear();
         QCOMPARE(typeAndClick(LastTerm.left(3) + "*", "Button1").size(), (Entries - 1) % 26 + 1);
-        inputPane()->setPlainText(QStringLiteral("aaab, ") + LastTerm.toLower() + QStringLiteral(" nulla"));
-        click("Button8");
-        QCOMPARE(results(), QStringList({"aaab  " + LastTerm.toLower() + " nulla", "AAAB = definizione 1",
-                                         LastTerm + " = definizione 299999", "NULLA = -"}));
+        QCOMPARE(runOnInput("Button8", "aaab, " + LastTerm.toLower() + " nulla"),
+                 QStringList({"aaab  " + LastTerm.toLower() + " nulla", "AAAB = definizione 1",
+                              LastTerm + " = definizione 299999", "NULLA = -"}));
         QCOMPARE(typeAndClick(LastTerm, "Button6"),
                  QStringList({"----- italiano_inglese.txt -----", LastTerm + " = definizione 299999",
                               "----- inglese_italiano.txt -----", LastTerm + " = inglese 299999",
                               "----- english.txt -----", LastTerm + " = english 299999"}));
         // The letters search stops at 10,000 lines, its header included.
-        click("Button31");
-        QTest::keyClicks(control<QLineEdit>("Edit164"), QStringLiteral("c"));
-        QTest::mouseClick(control<QPushButton>("Panel49"), Qt::LeftButton);
-        QTest::mouseClick(control<QPushButton>("Panel11"), Qt::LeftButton);
+        byLetters("Button31");
         QCOMPARE(results().size(), 10000);
         QCOMPARE(results().last(), termOf(2 * 26 * 26 * 26 + 9998));
         // Picked, it is read with its progress.
@@ -109,7 +101,7 @@ private slots:
         QCOMPARE(complexSearch(form4, 0, LastTerm), QStringList({LastTerm}));
         QCOMPARE(complexSearch(form4, 1, QStringLiteral("299999")), QStringList({LastTerm}));
         form4->ComboBox2Change(0);
-        QCOMPARE(in<QPlainTextEdit>(form4, "RxRichEdit1")->toPlainText(), QStringLiteral("definizione 299999"));
+        QCOMPARE(controlOf<QPlainTextEdit>(form4, "RxRichEdit1")->toPlainText(), QStringLiteral("definizione 299999"));
         form4->close();
 
         click("Button28");
@@ -117,7 +109,7 @@ private slots:
         QVERIFY(form3->isVisible());
         QCOMPARE(complexSearch(form3, 0, LastTerm), QStringList({LastTerm}));
         form3->ComboBox2Change(0);
-        QCOMPARE(in<QPlainTextEdit>(form3, "RxRichEdit1")->toPlainText(), QStringLiteral("inglese 299999"));
+        QCOMPARE(controlOf<QPlainTextEdit>(form3, "RxRichEdit1")->toPlainText(), QStringLiteral("inglese 299999"));
         form3->close();
     }
 
@@ -127,14 +119,15 @@ private slots:
             click(opener);
             Form7 *quiz = program->form7();
             QVERIFY(quiz->isVisible());
-            const QString question = in<QTextEdit>(quiz, "Domanda")->toPlainText();
+            const QString question = controlOf<QTextEdit>(quiz, "Domanda")->toPlainText();
             QVERIFY2(question.size() == 4, qPrintable(question));
             int k = 0;
             for (const QChar letter : question)
                 k = 26 * k + (letter.unicode() - 'A');
             const QString own = QString::fromLatin1(opener[7] == '3' ? "definizione %1" : "inglese %1").arg(k);
-            QVERIFY(in<QLineEdit>(quiz, "Scelta1")->text() == own || in<QLineEdit>(quiz, "Scelta2")->text() == own);
-            QTest::mouseClick(in<QPushButton>(quiz, "Esci"), Qt::LeftButton);
+            QVERIFY(controlOf<QLineEdit>(quiz, "Scelta1")->text() == own ||
+                    controlOf<QLineEdit>(quiz, "Scelta2")->text() == own);
+            QTest::mouseClick(controlOf<QPushButton>(quiz, "Esci"), Qt::LeftButton);
         }
         // The English-Italian quiz left the term list empty; the exclusions load the default dictionary again.
         QCOMPARE(termBox()->count(), 0);
@@ -144,7 +137,7 @@ private slots:
     {
         Form2 *form2 = program->form2();
         form2->show();
-        QTest::mouseClick(in<QPushButton>(form2, "GradButton1"), Qt::LeftButton);
+        QTest::mouseClick(controlOf<QPushButton>(form2, "GradButton1"), Qt::LeftButton);
         QVERIFY(!form2->isVisible());
         QCOMPARE(termBox()->count(), Entries);
         QCOMPARE(text("GradButton4"), QStringLiteral("6 DIZIONARI - 300000 DEFINIZIONI NEL DIZIONARIO CORRENTE"));

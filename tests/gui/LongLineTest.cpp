@@ -97,12 +97,12 @@ private slots:
         const QString nameStart = cannotRead(path("dizionari/X"), "").section(QLatin1Char('\n'), 0, 1);
         std::pair<qint64, const char *> highest{0, ""};
         for (const Operation &operation : everyOperation()) {
-            inputPane()->setPlainText(InputText);
+            input()->setPlainText(InputText);
             setPaneLines(resultsPane(), EarlierResults);
             const qint64 growth = peakGrowth([&] { messages = messageBoxesShownBy(operation.run); });
             highest = std::max(highest, std::pair<qint64, const char *>(growth, operation.name));
             QVERIFY2(growth <= limit, qPrintable(QStringLiteral("%1: %2 MB").arg(operation.name).arg(growth >> 20)));
-            QVERIFY2(inputPane()->toPlainText() == InputText, operation.name);
+            QVERIFY2(input()->toPlainText() == InputText, operation.name);
             const bool listed = QByteArray(operation.name).startsWith("whole word") ||
                                 QByteArray(operation.name) == "substring, all";
             if (longName && listed) {

@@ -8,26 +8,23 @@
 
 #include <QAbstractItemView>
 #include <QAction>
-#include <QMessageBox>
 #include <QTimer>
 
+#include <cstdint>
 #include <functional>
+#include <string>
 
-// The texts of every message box that `action` shows, in turn; each is closed as soon as it is up.
-inline QStringList messageBoxesShownBy(const std::function<void()> &action)
+// Bytes of every value but Ctrl+Z, with a CR or a LF about every twelve bytes.
+inline std::string binaryBytes(std::size_t size, std::uint32_t seed)
 {
-    QStringList texts;
-    QTimer watcher;
-    QObject::connect(&watcher, &QTimer::timeout, [&] {
-        for (QWidget *widget : QApplication::topLevelWidgets())
-            if (auto *box = qobject_cast<QMessageBox *>(widget); box && box->isVisible() && box->result() == 0) {
-                texts += box->text();
-                box->done(QMessageBox::Ok);
-            }
-    });
-    watcher.start(5);
-    action();
-    return texts;
+    std::string bytes(size, '\0');
+    for (char &byte : bytes) {
+        seed = seed * 1664525u + 1013904223u;
+        byte = (seed & 0xF) == 0 ? '\r' : (seed & 0x1F) == 1 ? '\n' : static_cast<char>(seed >> 24);
+        if (byte == '\x1a')
+            byte = '\x1b';
+    }
+    return bytes;
 }
 
 inline QString cannotRead(const QString &file, const char *reason)
@@ -72,9 +69,6 @@ protected:
         program.reset();
     }
 
-    QPlainTextEdit *inputPane() const { return control<QPlainTextEdit>("RxRichEdit1"); }
-    QPlainTextEdit *resultsPane() const { return control<QPlainTextEdit>("RxRichEdit2"); }
-
     QList<Operation> everyOperation()
     {
         const auto typed = [this](const char *term, const char *button) {
@@ -118,11 +112,11 @@ protected:
         for (const Operation &operation : everyOperation()) {
             if (beforeEach)
                 beforeEach();
-            inputPane()->setPlainText(InputText);
+            input()->setPlainText(InputText);
             setPaneLines(resultsPane(), EarlierResults);
             const QStringList messages = messageBoxesShownBy(operation.run);
             QString line = QLatin1String(operation.name) + QLatin1String(": ") + messages.join(QLatin1String(" | "));
-            if (inputPane()->toPlainText() != InputText)
+            if (input()->toPlainText() != InputText)
                 line += QLatin1String(" [input pane changed]");
             if (!messages.isEmpty() && results() != EarlierResults)
                 line += QLatin1String(" [results lost]");
@@ -134,7 +128,7 @@ protected:
                 }
             report += line;
         }
-        inputPane()->clear();
+        input()->clear();
         resultsPane()->clear();
         return report;
     }
@@ -150,24 +144,16 @@ protected:
         return report;
     }
 
-private:
-    template <typename T = QWidget> static T *in(QWidget *window, const char *name)
-    {
-        T *found = window->findChild<T *>(QString::fromLatin1(name));
-        if (!found)
-            qFatal("no control %s in %s", name, qPrintable(window->objectName()));
-        return found;
-    }
-
     // Opens the letters panel, asks for terms with a C first, and closes the panel.
     void byLetters(const char *opener)
     {
         click(opener);
-        auto *first = control<QLineEdit>("Edit164");
-        QTest::keyClicks(first, QStringLiteral("c"));
+        QTest::keyClicks(control<QLineEdit>("Edit164"), QStringLiteral("c"));
         QTest::mouseClick(control<QPushButton>("Panel49"), Qt::LeftButton);
         QTest::mouseClick(control<QPushButton>("Panel11"), Qt::LeftButton);
     }
+
+private:
 
     // Opens the window, searches CA in terms and definitions, picks the first
     // term found and closes the window.
@@ -176,19 +162,19 @@ private:
         click(opener);
         if (!window->isVisible())
             return;
-        auto *fields = in<QComboBox>(window, "ComboBox1");
+        auto *fields = controlOf<QComboBox>(window, "ComboBox1");
         fields->hidePopup();
         fields->setCurrentIndex(2);
-        in<QLineEdit>(window, "Edit1")->setText(QStringLiteral("CA"));
-        QTest::mouseClick(in<QPushButton>(window, "Button1"), Qt::LeftButton);
-        auto *found = in<QComboBox>(window, "ComboBox2");
+        controlOf<QLineEdit>(window, "Edit1")->setText(QStringLiteral("CA"));
+        QTest::mouseClick(controlOf<QPushButton>(window, "Button1"), Qt::LeftButton);
+        auto *found = controlOf<QComboBox>(window, "ComboBox2");
         if (found->count() > 0) {
             found->showPopup();
             QAbstractItemView *view = found->view();
             QTest::mouseClick(view->viewport(), Qt::LeftButton, {}, view->visualRect(view->model()->index(0, 0)).center());
         }
         found->hidePopup();
-        QTest::mouseClick(in<QPushButton>(window, "Button2"), Qt::LeftButton);
+        QTest::mouseClick(controlOf<QPushButton>(window, "Button2"), Qt::LeftButton);
     }
 
     // Opens the quiz, answers the question if there is one, and leaves.
@@ -198,9 +184,9 @@ private:
         Form7 *window = program->form7();
         if (!window->isVisible())
             return;
-        if (auto *answer = in<QLineEdit>(window, "Scelta1"); answer->isEnabled())
+        if (auto *answer = controlOf<QLineEdit>(window, "Scelta1"); answer->isEnabled())
             QTest::mouseClick(answer, Qt::LeftButton);
-        QTest::mouseClick(in<QPushButton>(window, "Esci"), Qt::LeftButton);
+        QTest::mouseClick(controlOf<QPushButton>(window, "Esci"), Qt::LeftButton);
     }
 
     // Opens the exclusion window from its menu item and closes it with
@@ -209,7 +195,7 @@ private:
     {
         Form2 *window = program->form2();
         QTimer::singleShot(0, window, [window] {
-            QTest::mouseClick(in<QPushButton>(window, "GradButton1"), Qt::LeftButton);
+            QTest::mouseClick(controlOf<QPushButton>(window, "GradButton1"), Qt::LeftButton);
             if (window->isVisible())
                 window->reject();
         });

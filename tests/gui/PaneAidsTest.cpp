@@ -11,8 +11,6 @@ class PaneAidsTest : public MainWindowTest {
     Q_OBJECT
 
 private:
-    QPlainTextEdit *resultsPane() const { return control<QPlainTextEdit>("RxRichEdit2"); }
-    QPlainTextEdit *input() const { return control<QPlainTextEdit>("RxRichEdit1"); }
     QAction *item(const char *name) const { return control<QAction>(name); }
     static QString clipboardText() { return QGuiApplication::clipboard()->text(); }
     bool wraps() const { return resultsPane()->lineWrapMode() == QPlainTextEdit::WidgetWidth; }
@@ -157,13 +155,26 @@ private slots:
         QCOMPARE(shown(), 1);
         QCOMPARE(captions(), QStringLiteral("Nascondi le &informazioni|Nascondi le informazioni"));
 
+        // A switch while shown gives the items the table's captions.
         clickFlag("Image2");
+        QCOMPARE(captions(), QStringLiteral("No &info|No info"));
         item("Nascondileinformazioni2")->trigger();
         QCOMPARE(shown(), 0);
         QCOMPARE(captions(), QStringLiteral("&Info|&Info"));
         item("Nascondileinformazioni2")->trigger();
         QCOMPARE(shown(), 1);
         QCOMPARE(captions(), QStringLiteral("No &info|No &info"));
+
+        // Hidden, the group stays hidden through a switch, its items say so,
+        // its status line follows the language, and the next click shows it.
+        item("Nascondileinformazioni1")->trigger();
+        clickFlag("Image1");
+        QCOMPARE(shown(), 0);
+        QCOMPARE(captions(), QStringLiteral("Visualizza le &informazioni|Visualizza le informazioni"));
+        QCOMPARE(text("GradButton4"), QStringLiteral("6 DIZIONARI - 18 DEFINIZIONI NEL DIZIONARIO CORRENTE"));
+        item("Nascondileinformazioni1")->trigger();
+        QCOMPARE(shown(), 1);
+        QCOMPARE(captions(), QStringLiteral("Nascondi le &informazioni|Nascondi le informazioni"));
     }
 };
 

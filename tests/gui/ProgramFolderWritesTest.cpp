@@ -142,11 +142,8 @@ private slots:
         const QList<std::pair<const char *, std::function<void()>>> inputs = {
             {"sound files", [] {}},
             {"binary dictionaries", [this] {
-                 std::string bytes(1 << 14, '\0');
-                 for (std::size_t i = 0; i < bytes.size(); ++i)
-                     bytes[i] = static_cast<char>((i * 7919) >> 3);
                  for (const char *file : {"dizionari/italiano_inglese.txt", "dizionari/inglese_italiano.txt"})
-                     writeFile(path(file), bytes);
+                     writeFile(path(file), binaryBytes(1 << 14, 11));
              }},
             {"LF-only catalogue", [this] { writeFile(path("tutti_i_dizionari.txt"), std::string("a.txt\nb.txt\n")); }},
             {"folders for files", [this] {

@@ -1,6 +1,4 @@
-#include "WindowTestHelpers.h"
-
-#include "quiz/Form7.h"
+#include "OperationsSweep.h"
 
 #include <QAction>
 #include <QCheckBox>
@@ -23,7 +21,7 @@ QStringList quizDictionary(int entries, const QStringList &answers = {})
 
 } // namespace
 
-class QuizWindowTest : public MainWindowTest {
+class QuizWindowTest : public OperationsTest {
     Q_OBJECT
 
 private:
@@ -34,11 +32,8 @@ private:
     // default dictionary of `entries` entries.
     void startQuizProgram(int entries, const QStringList &answers = {})
     {
-        startWithTestFolder();
-        for (const char *file : {"si.bmp", "no.bmp", "0.bmp", "si1.wav", "si2.wav", "si3.wav", "si4.wav", "no.wav"})
-            QVERIFY(QFile::copy(QStringLiteral(ZELVORA_PROGRAM_FOLDER "/") + file, path(file)));
+        writeFolderWithoutProgram();
         writeFile(path("dizionari/italiano_inglese.txt"), quizDictionary(entries, answers));
-        program.reset();
         program = std::make_unique<Program>(path({}), [this](std::size_t count) {
             const std::size_t value = draws.empty() ? 0 : draws.front();
             if (!draws.empty())
@@ -85,15 +80,9 @@ private:
         QVERIFY(!quiz()->isVisible());
         QCOMPARE(QApplication::activeModalWidget(), nullptr);
     }
-    QStringList termList() const
-    {
-        QStringList terms;
-        for (int i = 0; i < termBox()->count(); ++i)
-            terms += termBox()->itemText(i);
-        return terms;
-    }
 
 private slots:
+    void init() { startQuizProgram(20); }
     void cleanup() { program.reset(); }
 
     void theProgramHasItsPicturesAndSounds()
@@ -123,8 +112,6 @@ private slots:
 
     void aWholeQuizWithAndWithoutConfirmation()
     {
-        startQuizProgram(20);
-        QCOMPARE(quiz()->windowTitle(), QStringLiteral("Test - 2 risposte"));
         openQuiz("Button33");
         QVERIFY(quiz()->isMaximized() && quiz()->isModal());
         QCOMPARE(quiz()->windowTitle(), QStringLiteral("TEST - italiano_inglese.txt"));
@@ -171,7 +158,6 @@ private slots:
 
     void sixteenItemsAskFifteenQuestions()
     {
-        startQuizProgram(20);
         openQuiz("Test2");
         QStringList asked;
         for (int k = 0; k < 15; ++k) {
@@ -245,7 +231,6 @@ private slots:
 
     void theEnglishItalianQuizLoadsNothing()
     {
-        startQuizProgram(20);
         QStringList english = {"INGLESE-ITALIANO", "-"};
         for (int k = 1; k < 350; ++k)
             english << QStringLiteral("WORD%1").arg(k) << QStringLiteral("parola %1").arg(k);
@@ -260,7 +245,7 @@ private slots:
             QFocusEvent focusOut(QEvent::FocusOut, Qt::ActiveWindowFocusReason);
             QApplication::sendEvent(selector(), &focusOut);
             QCOMPARE(selector()->currentText(), QStringLiteral("inglese_italiano.txt"));
-            QCOMPARE(termList(), QStringList());
+            QCOMPARE(items(termBox()), QStringList());
             QCOMPARE(form()->currentDictPath(), currentDictPath);
             QCOMPARE(quiz()->windowTitle(), QStringLiteral("TEST - inglese_italiano.txt"));
             while (box("Scelta1")->isEnabled()) {
@@ -268,7 +253,7 @@ private slots:
                 choose("Scelta1");
             }
             closeQuiz();
-            QCOMPARE(termList(), QStringList());
+            QCOMPARE(items(termBox()), QStringList());
             QCOMPARE(form()->currentDictPath(), currentDictPath);
         }
         // Entries 101, 202, 303 (the header pair is entry 1); the set of three asks two, and then nothing is left.
@@ -281,7 +266,6 @@ private slots:
 
     void fileErrorsLeaveNoStaleQuestion()
     {
-        startQuizProgram(20);
         openQuiz("Button33");
         closeQuiz();
         QVERIFY(QFile::remove(path("no.bmp")));
@@ -305,45 +289,12 @@ private slots:
         closeQuiz();
     }
 
-    void captionsAndSounds()
+    // Opened in either language, the window fits a small screen: it takes
+    // smaller type rather than reach past the screen's edge, ESCI in sight.
+    // Switched while closed, it opens with its own title and a question, and
+    // every sound is the program folder's, "no.wav" too.
+    void inEitherLanguageTheQuizFitsTheScreenAndPlaysTheProgramsSounds()
     {
-        startQuizProgram(20);
-        // Before any question: the design-time texts of the table.
-        QCOMPARE(screen(), QStringList({"Domanda", "Scelta1", "Scelta1"}));
-        QCOMPARE(quizControl<QAbstractButton>("Avanti1")->text(), QStringLiteral("  AVANTI"));
-        QCOMPARE(quizControl<QLabel>("Esercizio1")->text(), QStringLiteral("SCEGLI LA TRADUZIONE CORRETTA"));
-        // Switched while closed, the quiz opens in English with its own title, question and answers.
-        openQuiz("Button33");
-        closeQuiz();
-        clickFlag("Image2");
-        QCOMPARE(quiz()->windowTitle(), QStringLiteral("Test - 2 answers"));
-        openQuiz("Button33");
-        QCOMPARE(quizControl<QAbstractButton>("Avanti1")->text(), QStringLiteral("  OTHER QUESTION"));
-        QCOMPARE(quizControl<QAbstractButton>("Conferma")->text(), QStringLiteral("NO confirmation"));
-        QCOMPARE(quiz()->windowTitle(), QStringLiteral("TEST - italiano_inglese.txt"));
-        QVERIFY(screen()[0].startsWith(QLatin1String("TERM")));
-        QVERIFY(answerable());
-        closeQuiz();
-        clickFlag("Image1");
-        QCOMPARE(quizControl<QAbstractButton>("Esci")->text(), QStringLiteral("ESCI"));
-        QCOMPARE(quizControl<QAbstractButton>("Avanti1")->text(), QStringLiteral("  AVANTI"));
-        openQuiz("Button33");
-
-        // Every sound is the program folder's, "no.wav" too, wherever the program was started from.
-        QStringList sounds;
-        for (const QSoundEffect *sound : quiz()->findChildren<QSoundEffect *>())
-            sounds += sound->source().toLocalFile();
-        sounds.sort();
-        QCOMPARE(sounds, QStringList({path("no.wav"), path("si1.wav"), path("si2.wav"), path("si3.wav"),
-                                      path("si4.wav")}));
-        closeQuiz();
-    }
-
-    // Maximised on a small screen, the window takes smaller type rather than
-    // reach past the screen's edge: ESCI stays in sight, in either language.
-    void theWindowFitsTheScreen()
-    {
-        startQuizProgram(20);
         const auto fits = [this] {
             const QWidget *esci = quizControl("Esci");
             return quiz()->width() <= quiz()->screen()->availableGeometry().width() &&
@@ -355,6 +306,15 @@ private slots:
         clickFlag("Image2");
         openQuiz("Button33");
         QVERIFY(fits());
+        QCOMPARE(quiz()->windowTitle(), QStringLiteral("TEST - italiano_inglese.txt"));
+        QVERIFY(screen()[0].startsWith(QLatin1String("TERM")));
+        QVERIFY(answerable());
+        QStringList sounds;
+        for (const QSoundEffect *sound : quiz()->findChildren<QSoundEffect *>())
+            sounds += sound->source().toLocalFile();
+        sounds.sort();
+        QCOMPARE(sounds, QStringList({path("no.wav"), path("si1.wav"), path("si2.wav"), path("si3.wav"),
+                                      path("si4.wav")}));
         closeQuiz();
     }
 };

@@ -22,21 +22,25 @@ void writeFile(const QString &path, const QStringList &lines)
     writeFile(path, bytes);
 }
 
-QString messageBoxShownBy(const std::function<void()> &action, const std::function<void()> &whileShown)
+QStringList messageBoxesShownBy(const std::function<void()> &action, const std::function<void()> &whileFirstShown)
 {
-    QString text;
+    QStringList texts;
     QTimer watcher;
     QObject::connect(&watcher, &QTimer::timeout, [&] {
         for (QWidget *widget : QApplication::topLevelWidgets())
-            if (auto *box = qobject_cast<QMessageBox *>(widget); box && box->isVisible()) {
-                if (text.isEmpty() && whileShown)
-                    whileShown();
-                if (text.isEmpty())
-                    text = box->text();
+            if (auto *box = qobject_cast<QMessageBox *>(widget); box && box->isVisible() && box->result() == 0) {
+                if (texts.isEmpty() && whileFirstShown)
+                    whileFirstShown();
+                texts += box->text();
                 box->done(QMessageBox::Ok);
             }
     });
-    watcher.start(10);
+    watcher.start(5);
     action();
-    return text;
+    return texts;
+}
+
+QString messageBoxShownBy(const std::function<void()> &action, const std::function<void()> &whileShown)
+{
+    return messageBoxesShownBy(action, whileShown).value(0);
 }

@@ -9,6 +9,8 @@
 void writeFile(const QString &path, const std::string &bytes);
 void writeFile(const QString &path, const QStringList &lines);
 
-// Runs `action` and returns the text of the first message box it shows (empty
-// when none), running `whileShown` once while the box is up, then closing it.
+// Runs `action` and returns the texts of every message box it shows, in turn,
+// each closed as soon as it is up; `whileFirstShown` runs while the first is.
+QStringList messageBoxesShownBy(const std::function<void()> &action, const std::function<void()> &whileFirstShown = {});
+// The text of the first box, empty when none.
 QString messageBoxShownBy(const std::function<void()> &action, const std::function<void()> &whileShown = {});

@@ -6,15 +6,6 @@
 class TranslationTest : public MainWindowTest {
     Q_OBJECT
 
-private:
-    QPlainTextEdit *input() const { return control<QPlainTextEdit>("RxRichEdit1"); }
-    QStringList runOnInput(const char *button, const QString &inputText)
-    {
-        input()->setPlainText(inputText);
-        click(button);
-        return results();
-    }
-
 private slots:
     void init()
     {

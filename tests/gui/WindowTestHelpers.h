@@ -71,7 +71,9 @@ protected:
     QComboBox *selector() const { return control<QComboBox>("ComboBox1"); }
     QComboBox *termBox() const { return control<QComboBox>("ComboBox2"); }
     QString text(const char *label) const { return control<QLabel>(label)->text(); }
-    QStringList results() const { return paneLines(control<QPlainTextEdit>("RxRichEdit2")); }
+    QPlainTextEdit *input() const { return control<QPlainTextEdit>("RxRichEdit1"); }
+    QPlainTextEdit *resultsPane() const { return control<QPlainTextEdit>("RxRichEdit2"); }
+    QStringList results() const { return paneLines(resultsPane()); }
     static QStringList items(const QComboBox *box)
     {
         QStringList list;
@@ -108,6 +110,13 @@ protected:
     }
     // A click on a flag: "Image1" switches every window to Italian, "Image2" to English.
     void clickFlag(const char *flag) { QTest::mouseClick(control<QAbstractButton>(flag), Qt::LeftButton); }
+    // Writes the text into the input pane, clicks `button` and returns the results pane.
+    QStringList runOnInput(const char *button, const QString &inputText)
+    {
+        input()->setPlainText(inputText);
+        click(button);
+        return results();
+    }
     // Types `term` into the term box, clicks `button` and returns the results pane.
     QStringList typeAndClick(const QString &term, const char *button)
     {

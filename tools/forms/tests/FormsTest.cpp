@@ -1,6 +1,8 @@
 // zelvora-forms: the JSON it reads, the lexicon it writes from the npm
 // packages' tables and our supplement, and the program reading that lexicon.
 
+#include "../../import/tests/DictdFixture.h"
+
 #include "dictionary/FileError.h"
 #include "forms/Json.h"
 #include "forms/LexiconBuilder.h"
@@ -9,45 +11,13 @@
 
 #include <gtest/gtest.h>
 
-#include <filesystem>
-#include <fstream>
-#include <iterator>
 #include <string>
 #include <vector>
-
-#include <unistd.h>
 
 using zelvora::forms::JsonValue;
 using zelvora::forms::parseJson;
 
 namespace {
-
-// A temporary folder for the tests' files, removed afterwards.
-class Folder {
-public:
-    Folder() : path_(std::filesystem::temp_directory_path() / ("zelvora-forms-test-" + std::to_string(::getpid())))
-    {
-        std::filesystem::create_directories(path_);
-    }
-    ~Folder() { std::filesystem::remove_all(path_); }
-
-    std::string write(const std::string &name, const std::string &bytes) const
-    {
-        const std::string file = (path_ / name).string();
-        std::ofstream(file, std::ios::binary) << bytes;
-        return file;
-    }
-    std::string path(const std::string &name) const { return (path_ / name).string(); }
-
-private:
-    std::filesystem::path path_;
-};
-
-std::string readFile(const std::string &path)
-{
-    std::ifstream in(path, std::ios::binary);
-    return {std::istreambuf_iterator<char>(in), {}};
-}
 
 std::string jsonErrorOf(std::string_view text)
 {
@@ -100,7 +70,7 @@ TEST(Json, ReadsTheTablesValuesInTheirOrder)
 
 TEST(Forms, WritesOneLinePerLemmaFromEverySourceAndTheProgramReadsIt)
 {
-    const Folder folder;
+    const fixture::Folder folder;
     zelvora::forms::LexiconBuilder builder;
     builder.addSupplement(folder.write("ours.txt", "# comment\n\nessere V sono è stato\r\namico A amici\n"));
     builder.addTable(parseJson(R"({"andare": {"ind": {"pres": {"S1": "vado", "S3": "va", "P1": "andiamo"}},
@@ -119,7 +89,7 @@ TEST(Forms, WritesOneLinePerLemmaFromEverySourceAndTheProgramReadsIt)
     // Our lemmas first; a lemma keeps its first place and gains every part of
     // speech; a form once, never the lemma itself; a lemma without forms and a
     // word that Windows-1252 cannot write are left out; the gender is no form.
-    EXPECT_EQ(readFile(output), "ZELVORA FORME ITALIANE 1\r\n"
+    EXPECT_EQ(fixture::readFile(output), "ZELVORA FORME ITALIANE 1\r\n"
                                 "Test sources: Morph-it! (CC BY-SA 2.0)\r\n"
                                 "ESSERE V SONO \xC8 STATO\r\n"
                                 "AMICO AN AMICI AMICA AMICHE\r\n"
@@ -142,7 +112,7 @@ TEST(Forms, WritesOneLinePerLemmaFromEverySourceAndTheProgramReadsIt)
 
 TEST(Forms, OurSupplementGivesTheAuxiliariesAndTheElidedWords)
 {
-    const Folder folder;
+    const fixture::Folder folder;
     zelvora::forms::LexiconBuilder builder;
     builder.addSupplement(ZELVORA_FORMS_SUPPLEMENT);
     builder.write(folder.path("forme.txt"), "ours");
@@ -159,7 +129,7 @@ TEST(Forms, OurSupplementGivesTheAuxiliariesAndTheElidedWords)
 
 TEST(Forms, ABadInputIsNamedWithWhatIsWrong)
 {
-    const Folder folder;
+    const fixture::Folder folder;
     const auto errorOf = [&](const std::string &bytes) {
         zelvora::forms::LexiconBuilder builder;
         const std::string file = folder.write("ours.txt", bytes);

@@ -64,6 +64,12 @@ public:
     Folder &operator=(const Folder &) = delete;
 
     std::string path(const std::string &name) const { return (path_ / name).string(); }
+    // Writes the file of that name; returns its path.
+    std::string write(const std::string &name, std::string_view bytes) const
+    {
+        writeFile(path(name), bytes);
+        return path(name);
+    }
     auto fileCount() const { return std::distance(std::filesystem::directory_iterator(path_), {}); }
 
     // Writes NAME.index and NAME.dict.dz (or NAME.dict) with dictd's notes
