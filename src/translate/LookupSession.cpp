@@ -50,7 +50,7 @@ LookupQueries queries(const std::vector<std::string> &words, bool eachTermOnce,
     LookupQueries queries;
     queries.terms.reserve(words.size());
     TextIndex terms(words.size()); // the terms already asked for
-    // The terms the base forms may need, added once the views above are done with.
+    // The terms the base forms may need, added after the words' own, each once.
     std::unordered_set<std::string> termsBehind;
     for (const std::string &word : words) {
         std::string term = toUpperFull(word);
