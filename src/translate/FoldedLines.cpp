@@ -1,6 +1,7 @@
 #include "translate/FoldedLines.h"
 
 #include "dictionary/UpperCase.h"
+#include "translate/TextIndex.h"
 
 #include <algorithm>
 
@@ -13,12 +14,6 @@ constexpr std::size_t FewestSlots = 1024;
 // that differ only in their middle are told apart by comparing them.
 constexpr std::size_t HashedEndBytes = 128;
 
-std::uint64_t mix(std::uint64_t value)
-{
-    value = (value ^ (value >> 31)) * 0x7FB5D329728EA185ull;
-    return value ^ (value >> 27);
-}
-
 } // namespace
 
 FoldedLines::FoldedLines(const std::vector<std::string> &lines)
@@ -28,7 +23,6 @@ FoldedLines::FoldedLines(const std::vector<std::string> &lines)
 
 std::uint64_t FoldedLines::hashOf(std::string_view line) const
 {
-    constexpr std::uint64_t Odd = 0x9E3779B97F4A7C15ull;
     const auto hashBytes = [this](std::uint64_t hash, std::string_view bytes) {
         // Eight capitals to a word, each word mixed in.
         for (std::size_t at = 0; at < bytes.size(); at += 8) {
@@ -36,11 +30,11 @@ std::uint64_t FoldedLines::hashOf(std::string_view line) const
             const std::size_t end = std::min(bytes.size(), at + 8);
             for (std::size_t i = at; i < end; ++i)
                 word = word << 8 | capitals_[static_cast<unsigned char>(bytes[i])];
-            hash = mix((hash ^ word) * Odd);
+            hash = mixIn(hash, word);
         }
         return hash;
     };
-    const std::uint64_t hash = mix(line.size() * Odd);
+    const std::uint64_t hash = mixIn(0, line.size());
     if (line.size() <= 2 * HashedEndBytes)
         return hashBytes(hash, line);
     return hashBytes(hashBytes(hash, line.substr(0, HashedEndBytes)), line.substr(line.size() - HashedEndBytes));

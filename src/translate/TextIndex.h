@@ -9,15 +9,19 @@
 
 namespace zelvora {
 
+// One step of a hash: a word of bytes mixed into the hash so far,
+// every bit of both reaching every bit of the result.
+inline std::uint64_t mixIn(std::uint64_t hash, std::uint64_t word)
+{
+    std::uint64_t value = (hash ^ word) * 0x9E3779B97F4A7C15ull;
+    value = (value ^ (value >> 31)) * 0x7FB5D329728EA185ull;
+    return value ^ (value >> 27);
+}
+
 // A quick hash of bytes: a few multiplications for a word, eight bytes a step
 // for longer texts.
 inline std::uint64_t hashOf(std::string_view text)
 {
-    constexpr std::uint64_t Odd = 0x9E3779B97F4A7C15ull;
-    const auto mix = [](std::uint64_t value) {
-        value = (value ^ (value >> 31)) * 0x7FB5D329728EA185ull;
-        return value ^ (value >> 27);
-    };
     const auto load64 = [](const char *at) {
         std::uint64_t word;
         std::memcpy(&word, at, sizeof word);
@@ -30,12 +34,12 @@ inline std::uint64_t hashOf(std::string_view text)
     };
     const char *bytes = text.data();
     std::size_t left = text.size();
-    std::uint64_t hash = mix(left * Odd);
+    std::uint64_t hash = mixIn(0, left);
     if (left > 8) {
         for (; left > 8; bytes += 8, left -= 8)
-            hash = mix((hash ^ load64(bytes)) * Odd);
+            hash = mixIn(hash, load64(bytes));
         // The last eight bytes, some of them hashed already.
-        return mix((hash ^ load64(bytes + left - 8)) * Odd);
+        return mixIn(hash, load64(bytes + left - 8));
     }
     // Two loads that overlap, or three bytes, cover a short text whole.
     std::uint64_t word = 0;
@@ -45,7 +49,7 @@ inline std::uint64_t hashOf(std::string_view text)
         word = std::uint64_t{static_cast<unsigned char>(bytes[0])} << 16 |
                std::uint64_t{static_cast<unsigned char>(bytes[left / 2])} << 8 |
                static_cast<unsigned char>(bytes[left - 1]);
-    return mix((hash ^ word) * Odd);
+    return mixIn(hash, word);
 }
 
 // Distinct texts, numbered 0, 1, 2... in the order they were first added, and
