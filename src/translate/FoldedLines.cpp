@@ -17,7 +17,7 @@ constexpr std::size_t HashedEndBytes = 128;
 } // namespace
 
 FoldedLines::FoldedLines(const std::vector<std::string> &lines)
-    : lines_(lines), capitals_(fullCapitals()), slots_(FewestSlots)
+    : lines_(lines), capitals_(fullCapitals())
 {
 }
 
@@ -49,6 +49,9 @@ bool FoldedLines::sameButForCase(std::string_view a, std::string_view b) const
 
 bool FoldedLines::insert(std::string_view line, std::size_t at)
 {
+    // Most lookups write no line once: the table is made for the first that does.
+    if (slots_.empty())
+        slots_.assign(FewestSlots, Slot{});
     const std::uint64_t hash = hashOf(line);
     const std::size_t mask = slots_.size() - 1;
     std::size_t slot = hash & mask;

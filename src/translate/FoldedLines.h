@@ -35,7 +35,7 @@ private:
 
     const std::vector<std::string> &lines_;
     const std::array<unsigned char, 256> &capitals_;
-    std::vector<Slot> slots_; // a power of two of them, at most half taken
+    std::vector<Slot> slots_; // none until the first line, then a power of two of them, at most half taken
     std::size_t count_ = 0;
 };
 
